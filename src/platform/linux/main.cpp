@@ -1,0 +1,38 @@
+#include <QApplication>
+#include <QStringList>
+#include <string>
+
+#include "config/frm_Configuration.h"
+#include "posix/ProgramDirectory.h"
+#include "qt/QtPlatform.h"
+#include "qt/TerminationSignals.h"
+#include "saver/frmScreenSaver.h"
+#include "settings/Logfile.h"
+#include "settings/support.h"
+
+namespace {
+
+// The arguments only, as one string.
+std::string JoinArguments(const QStringList& arguments) {
+  return arguments.mid(1).join(QLatin1Char(' ')).toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  vs::QtPlatform platform(JoinArguments(QApplication::arguments()), vs::ProgramDirectory());
+  vs::Logfile log(platform.Files(), platform.App().ProgramDirectory());
+  vs::Support support(platform.Profiles(), log, platform.App().ProgramDirectory());
+  vs::frmScreenSaver form(platform, support, log, [&] {
+    vs::frm_Configuration dialog(platform, support, log);
+    dialog.Show();
+  });
+  vs::RouteTerminationSignals([&form] { form.Form_Unload(); });
+
+  form.Form_Load();
+  QApplication::exec();
+  platform.App().End();
+}

@@ -1,0 +1,69 @@
+#include "qt/QtApplication.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace vs {
+
+QtApplication::QtApplication(std::string commandLine, std::string programDirectory,
+                             Profile& profile)
+    : commandLine_(std::move(commandLine)),
+      programDirectory_(std::move(programDirectory)),
+      profile_(profile) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+void QtApplication::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtApplication::End() {
+  profile_.Commit();
+  std::fflush(nullptr);
+  // Immediate: no handler, destructor or audio teardown runs after this.
+  ::_exit(0);
+}
+
+int QtApplication::ShowCursor(bool show) {
+  cursorCount_ += show ? 1 : -1;
+  const bool hide = cursorCount_ < 0;
+  if (hide && !cursorHidden_) {
+    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+  } else if (!hide && cursorHidden_) {
+    QGuiApplication::restoreOverrideCursor();
+  }
+  cursorHidden_ = hide;
+  return cursorCount_;
+}
+
+void QtApplication::SetDefaultMousePointer() {
+  // The program sets no pointer of its own; only the hidden cursor overrides.
+  if (!cursorHidden_) {
+    while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+  }
+}
+
+bool QtApplication::GetInputState() {
+  const bool waiting = inputWaiting_;
+  inputWaiting_ = false;
+  return waiting;
+}
+
+bool QtApplication::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      inputWaiting_ = true;
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vs

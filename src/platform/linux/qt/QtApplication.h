@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/Profile.h"
+
+namespace vs {
+
+class QtApplication : public QObject, public Application {
+ public:
+  // `profile` gets its pending writes committed when the program ends.
+  QtApplication(std::string commandLine, std::string programDirectory, Profile& profile);
+
+  std::string CommandLine() const override { return commandLine_; }
+  std::string ProgramDirectory() const override { return programDirectory_; }
+  void DoEvents() override;
+  [[noreturn]] void End() override;
+  int ShowCursor(bool show) override;
+  void SetDefaultMousePointer() override;
+  bool GetInputState() override;
+
+ protected:
+  // Notes keyboard and mouse-button input anywhere in the program.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::string commandLine_;
+  std::string programDirectory_;
+  Profile& profile_;
+  int cursorCount_ = 0;
+  bool cursorHidden_ = false;
+  bool inputWaiting_ = false;
+};
+
+}  // namespace vs

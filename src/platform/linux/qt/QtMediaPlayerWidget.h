@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "platform/MediaPlayer.h"
+
+namespace vs {
+
+// MediaPlayer1: plays through `backend`; as a focusable control on the saver
+// form, its key-down and key-press events end the program.
+class QtMediaPlayerWidget : public QWidget, public MediaPlayer {
+ public:
+  struct KeyHandlers {
+    std::function<void(int key, int modifiers)> keyDown;
+    std::function<void(int character)> keyPress;
+  };
+
+  QtMediaPlayerWidget(QWidget* parent, std::unique_ptr<MediaPlayer> backend,
+                      KeyHandlers handlers);
+
+  std::int32_t PlayState() override { return backend_->PlayState(); }
+  void SetAutoStart(bool autoStart) override { backend_->SetAutoStart(autoStart); }
+  void SetFileName(const std::string& path) override { backend_->SetFileName(path); }
+  void Play() override { backend_->Play(); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  std::unique_ptr<MediaPlayer> backend_;
+  KeyHandlers handlers_;
+};
+
+}  // namespace vs

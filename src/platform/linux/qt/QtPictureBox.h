@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "platform/PictureBox.h"
+
+namespace vs {
+
+// Sizes and positions are kept in device pixels, so a picture shows at its
+// natural size also on a HiDPI screen.
+class QtPictureBox : public QWidget, public PictureBox {
+ public:
+  struct KeyHandlers {
+    std::function<void(int key, int modifiers)> keyDown;
+    std::function<void(int character)> keyPress;
+  };
+
+  QtPictureBox(QWidget* parent, KeyHandlers handlers);
+
+  void SetVisible(bool visible) override { setVisible(visible); }
+  bool Visible() const override { return isVisible(); }
+  void SetAutoSize(bool autoSize) override { autoSize_ = autoSize; }
+  void LoadPicture(const std::string& path) override;
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void SetWidth(int width) override;
+  void SetHeight(int height) override;
+  void Move(int left, int top) override;
+  int Left() const override { return left_; }
+  int Top() const override { return top_; }
+  void Refresh() override { repaint(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // Clicks and moves over the picture are not the form's: swallow them.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void ApplyGeometry();
+
+  KeyHandlers handlers_;
+  QImage image_;
+  bool autoSize_ = false;
+  int width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+};
+
+}  // namespace vs

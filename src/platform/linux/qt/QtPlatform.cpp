@@ -1,0 +1,33 @@
+#include "qt/QtPlatform.h"
+
+#include "audio/SdlMediaPlayer.h"
+#include "platform/AboutView.h"
+#include "platform/ConfigurationView.h"
+#include "platform/MoreInfoView.h"
+#include "qt/QtSaverWindow.h"
+#include "qt/about/QtAboutViews.h"
+#include "qt/config/QtConfigurationView.h"
+
+namespace vs {
+
+QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory)
+    : app_(std::move(commandLine), std::move(programDirectory), profile_) {}
+
+std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
+  return std::make_unique<QtSaverWindow>(app_, events, std::make_unique<SdlMediaPlayer>());
+}
+
+std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(
+    ConfigurationEvents& events) {
+  return CreateQtConfigurationView(events);
+}
+
+std::unique_ptr<AboutView> QtPlatform::CreateAboutView(AboutEvents& events) {
+  return CreateQtAboutView(events);
+}
+
+std::unique_ptr<MoreInfoView> QtPlatform::CreateMoreInfoView(MoreInfoEvents& events) {
+  return CreateQtMoreInfoView(events);
+}
+
+}  // namespace vs

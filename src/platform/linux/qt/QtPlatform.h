@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+#include "posix/PosixFileSystem.h"
+#include "profile/IniProfile.h"
+#include "qt/QtApplication.h"
+
+namespace vs {
+
+// The Linux platform: Qt 6 Widgets windows, our INI profile, POSIX files and
+// the SDL2_mixer media player.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform(std::string commandLine, std::string programDirectory);
+
+  Application& App() override { return app_; }
+  Profile& Profiles() override { return profile_; }
+  FileSystem& Files() override { return files_; }
+  std::unique_ptr<SaverWindow> CreateSaverWindow(SaverEvents& events) override;
+  std::unique_ptr<ConfigurationView> CreateConfigurationView(ConfigurationEvents& events) override;
+  std::unique_ptr<AboutView> CreateAboutView(AboutEvents& events) override;
+  std::unique_ptr<MoreInfoView> CreateMoreInfoView(MoreInfoEvents& events) override;
+
+ private:
+  IniProfile profile_;
+  PosixFileSystem files_;
+  QtApplication app_;
+};
+
+}  // namespace vs

@@ -1,0 +1,137 @@
+#include "qt/QtSaverWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <cmath>
+
+#include "qt/Dispatch.h"
+
+namespace vs {
+namespace {
+
+constexpr std::int32_t kTimer1DesignInterval = 2000;
+constexpr std::int32_t kTimer2DesignInterval = 200;
+
+}  // namespace
+
+template <typename Handler>
+void QtSaverWindow::Raise(Handler&& handler) {
+  Dispatch(app_, std::forward<Handler>(handler));
+}
+
+QtSaverWindow::QtSaverWindow(Application& app, SaverEvents& events,
+                             std::unique_ptr<MediaPlayer> player)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      app_(app),
+      events_(events),
+      picture1_(new QtPictureBox(
+          this, {[this](int key, int shift) { Raise([&] { events_.Picture1_KeyDown(key, shift); }); },
+                 [this](int ch) { Raise([&] { events_.Picture1_KeyPress(ch); }); }})),
+      mediaPlayer1_(new QtMediaPlayerWidget(
+          this, std::move(player),
+          {[this](int key, int shift) { Raise([&] { events_.MediaPlayer1_KeyDown(key, shift); }); },
+           [this](int ch) { Raise([&] { events_.MediaPlayer1_KeyPress(ch); }); }})),
+      timer1_(kTimer1DesignInterval, [this] { Raise([&] { events_.Timer1_Timer(); }); }),
+      timer2_(kTimer2DesignInterval, [this] { Raise([&] { events_.Timer2_Timer(); }); }) {
+  setWindowTitle(QStringLiteral("VostramelSaver"));
+  setAutoFillBackground(true);
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect QtSaverWindow::ScreenGeometry() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
+}
+
+double QtSaverWindow::Ratio() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->devicePixelRatio() : 1.0;
+}
+
+void QtSaverWindow::SetWindowPos(int, int x, int y, int cx, int cy, unsigned flags) {
+  // Always top-most: the window flags say so from the start.
+  const QPoint origin = ScreenGeometry().topLeft();
+  const double ratio = Ratio();
+  move(origin + QPoint(int(std::lround(x / ratio)), int(std::lround(y / ratio))));
+  if (!(flags & kSwpNoSize) && cx > 0 && cy > 0) {
+    resize(int(std::lround(cx / ratio)), int(std::lround(cy / ratio)));
+  }
+  if (flags & kSwpShowWindow) {
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+  }
+}
+
+int QtSaverWindow::ScreenWidthTwips() const {
+  return int(std::lround(ScreenGeometry().width() * Ratio())) * kTwipsPerPixel;
+}
+
+int QtSaverWindow::ScreenHeightTwips() const {
+  return int(std::lround(ScreenGeometry().height() * Ratio())) * kTwipsPerPixel;
+}
+
+void QtSaverWindow::SetSizeTwips(int width, int height) {
+  // Explicit geometry: without a window manager a full-screen request alone
+  // leaves a small window.
+  const double ratio = Ratio();
+  setGeometry(QRect(pos(), QSize(int(std::lround(width / kTwipsPerPixel / ratio)),
+                                 int(std::lround(height / kTwipsPerPixel / ratio)))));
+}
+
+int QtSaverWindow::WidthTwips() const {
+  return int(std::lround(width() * Ratio())) * kTwipsPerPixel;
+}
+
+int QtSaverWindow::HeightTwips() const {
+  return int(std::lround(height() * Ratio())) * kTwipsPerPixel;
+}
+
+void QtSaverWindow::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const int shift = int(event->modifiers());
+  Raise([&] { events_.Form_KeyDown(key, shift); });
+  if (!event->text().isEmpty()) {
+    const int character = event->text().at(0).unicode();
+    Raise([&] { events_.Form_KeyPress(character); });
+  }
+}
+
+void QtSaverWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  const int key = event->key();
+  const int shift = int(event->modifiers());
+  Raise([&] { events_.Form_KeyUp(key, shift); });
+}
+
+void QtSaverWindow::mouseReleaseEvent(QMouseEvent*) {
+  Raise([&] { events_.Form_Click(); });
+}
+
+void QtSaverWindow::mouseDoubleClickEvent(QMouseEvent*) {
+  Raise([&] { events_.Form_DblClick(); });
+}
+
+void QtSaverWindow::mouseMoveEvent(QMouseEvent* event) {
+  const double ratio = Ratio();
+  const auto x = static_cast<float>(event->position().x() * ratio);
+  const auto y = static_cast<float>(event->position().y() * ratio);
+  const int buttons = int(event->buttons());
+  const int shift = int(event->modifiers());
+  Raise([&] { events_.Form_MouseMove(buttons, shift, x, y); });
+}
+
+void QtSaverWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Raise([&] { events_.Form_Unload(); });
+}
+
+}  // namespace vs

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "platform/Application.h"
+#include "platform/SaverWindow.h"
+#include "qt/QtMediaPlayerWidget.h"
+#include "qt/QtPictureBox.h"
+#include "qt/QtTimer.h"
+
+namespace vs {
+
+// The black, borderless, top-most saver form. Window sizes are in twips of
+// device pixels; Qt's own geometry is in logical pixels.
+class QtSaverWindow : public QWidget, public SaverWindow {
+ public:
+  QtSaverWindow(Application& app, SaverEvents& events, std::unique_ptr<MediaPlayer> player);
+
+  void SetWindowPos(int insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
+  int ScreenWidthTwips() const override;
+  int ScreenHeightTwips() const override;
+  void SetSizeTwips(int width, int height) override;
+  int WidthTwips() const override;
+  int HeightTwips() const override;
+  void Hide() override { hide(); }
+
+  PictureBox& Picture1() override { return *picture1_; }
+  Timer& Timer1() override { return timer1_; }
+  Timer& Timer2() override { return timer2_; }
+  MediaPlayer& MediaPlayer1() override { return *mediaPlayer1_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  template <typename Handler>
+  void Raise(Handler&& handler);
+  QRect ScreenGeometry() const;
+  double Ratio() const;
+
+  Application& app_;
+  SaverEvents& events_;
+  QtPictureBox* picture1_;
+  QtMediaPlayerWidget* mediaPlayer1_;
+  QtTimer timer1_;
+  QtTimer timer2_;
+};
+
+}  // namespace vs

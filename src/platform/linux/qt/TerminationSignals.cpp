@@ -1,0 +1,40 @@
+#include "qt/TerminationSignals.h"
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
+
+namespace vs {
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+extern "C" void OnTerminationSignal(int signalNumber) {
+  const char byte = static_cast<char>(signalNumber);
+  [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void RouteTerminationSignals(std::function<void()> onSignal) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
+    return;
+  }
+  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
+  QObject::connect(notifier, &QSocketNotifier::activated, [onSignal = std::move(onSignal)] {
+    char byte = 0;
+    while (::read(signalPipe[0], &byte, 1) > 0) {
+    }
+    onSignal();
+  });
+  struct sigaction action {};
+  action.sa_handler = OnTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) sigaction(signalNumber, &action, nullptr);
+}
+
+}  // namespace vs

@@ -1,0 +1,17 @@
+#include "settings/Logfile.h"
+
+#include "platform/Paths.h"
+
+namespace vs {
+
+Logfile::Logfile(FileSystem& files, const std::string& programDirectory)
+    : files_(files), path_(programDirectory + kPathSeparator + "VostramelSaver.log") {}
+
+void Logfile::WriteLog(const std::string& text) noexcept {
+  try {
+    files_.AppendText(path_, text + "\r\n");
+  } catch (...) {
+  }
+}
+
+}  // namespace vs

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "platform/Application.h"
+
+namespace vs::fake {
+
+// Thrown by End(). Not a std::exception, so the handlers' guards let it pass,
+// just as ending the real program skips every further handler.
+struct ProgramEnded {};
+
+class FakeApplication : public Application {
+ public:
+  std::string CommandLine() const override { return commandLine; }
+  std::string ProgramDirectory() const override { return programDirectory; }
+  // Delivers the events queued with Post(), as the real one delivers input.
+  void DoEvents() override;
+  [[noreturn]] void End() override;
+  int ShowCursor(bool show) override { return cursorCount += show ? 1 : -1; }
+  void SetDefaultMousePointer() override { mousePointerDefault = true; }
+  bool GetInputState() override;
+
+  // Queues an event that the next DoEvents delivers.
+  void Post(std::function<void()> event) { pending_.push_back(std::move(event)); }
+
+  std::string commandLine;
+  std::string programDirectory = "/opt/vostramel";
+  int cursorCount = 0;
+  bool mousePointerDefault = false;
+  bool inputWaiting = false;
+  bool ended = false;
+  int doEventsCalls = 0;
+  // Runs inside End(), before it throws; the real End() commits the profile.
+  std::function<void()> onEnd;
+
+ private:
+  std::deque<std::function<void()>> pending_;
+};
+
+}  // namespace vs::fake

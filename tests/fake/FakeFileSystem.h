@@ -1,0 +1,23 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace vs::fake {
+
+// Files held in memory by path.
+class FakeFileSystem : public FileSystem {
+ public:
+  void AppendText(const std::string& path, const std::string& bytes) override;
+  bool IsOrdinaryFile(const std::string& path) override { return files.count(path) > 0; }
+  void DeleteFile(const std::string& path) override;
+
+  std::map<std::string, std::string> files;
+  std::set<std::string> readOnly;     // neither appended to nor deleted
+  std::set<std::string> undeletable;  // in a folder that cannot be written
+};
+
+}  // namespace vs::fake
