@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -30,7 +31,7 @@ int QtApplication::ShowCursor(bool show) {
   cursorCount_ += show ? 1 : -1;
   const bool hide = cursorCount_ < 0;
   if (hide && !cursorHidden_) {
-    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
   } else if (!hide && cursorHidden_) {
     QGuiApplication::restoreOverrideCursor();
   }

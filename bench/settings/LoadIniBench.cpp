@@ -1,0 +1,74 @@
+// The loader on the largest settings file, beside one plain read of it.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "posix/PosixFileSystem.h"
+#include "profile/IniProfile.h"
+#include "settings/Logfile.h"
+#include "settings/support.h"
+
+namespace {
+
+constexpr int kEntries = 32767;
+
+struct LargeSettings {
+  LargeSettings() {
+    char pattern[] = "/tmp/vs-bench-loadini.XXXXXX";
+    folder = ::mkdtemp(pattern);
+    std::ofstream out(folder + "/VostramelSaver.ini");
+    out << "[VOSTRAMELSAVER]\nTOTAL_IMAGES_DISPLAY=" << kEntries << '\n';
+    for (int i = 0; i < kEntries; ++i) {
+      out << "IMAGES_FILE_" << i << "=/home/someone/Pictures/Holidays 2026/IMG_" << 100000 + i
+          << ".JPG\n";
+    }
+    out << "TOTAL_AUDIOS_DISPLAY=" << kEntries << '\n';
+    for (int i = 0; i < kEntries; ++i) {
+      out << "AUDIOS_FILE_" << i << "=/home/someone/Music/Album " << i % 97 << "/Track " << i
+          << ".mp3\n";
+    }
+    out << "TIMER=5000\n";
+  }
+  ~LargeSettings() { std::filesystem::remove_all(folder); }
+
+  std::string folder;
+};
+
+const LargeSettings& Settings() {
+  static const LargeSettings settings;
+  return settings;
+}
+
+void BM_PlainReadOfTheFile(benchmark::State& state) {
+  const std::string path = Settings().folder + "/VostramelSaver.ini";
+  for (auto _ : state) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    benchmark::DoNotOptimize(text.str().size());
+  }
+}
+BENCHMARK(BM_PlainReadOfTheFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadIni(benchmark::State& state) {
+  vs::PosixFileSystem files;
+  vs::Logfile log(files, Settings().folder);
+  for (auto _ : state) {
+    vs::IniProfile profile(Settings().folder);  // fresh: the parse is part of the load
+    vs::Support support(profile, log, Settings().folder);
+    support.LoadIni();
+    if (support.ImageFiles.Count() != kEntries + 1 || support.AudioFiles.Count() != kEntries) {
+      state.SkipWithError("the loader did not keep every entry");
+    }
+  }
+}
+BENCHMARK(BM_LoadIni)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (as root).
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkg-config git
+  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libgif-dev
+  libmp3lame-dev libx11-dev libxfixes-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # run: fonts for the dialogs, the General MIDI sound font for MIDI files
+  fonts-dejavu-core timgm6mb-soundfont
+  # tests: a private X server, real input, screenshots
+  xvfb xauth x11-utils xdotool imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,120 @@
+#include "platform/linux/audio/M3uPlaylist.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+namespace vs {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  return std::equal(suffix.begin(), suffix.end(), text.end() - suffix.size(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+  });
+}
+
+std::string_view Trim(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// "http://", "file:///", ...: a scheme is a letter followed by letters, digits, '+', '-', '.'.
+bool IsUrl(std::string_view entry) {
+  const std::size_t colon = entry.find("://");
+  if (colon == std::string_view::npos || colon == 0) return false;
+  if (!std::isalpha(static_cast<unsigned char>(entry[0]))) return false;
+  return std::all_of(entry.begin(), entry.begin() + static_cast<std::ptrdiff_t>(colon), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+  });
+}
+
+std::string ReadHead(const fs::path& path) {
+  std::error_code error;
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (error) return {};
+  std::string text(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxPlaylistBytes)),
+                   '\0');
+  std::ifstream in(path, std::ios::binary);
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  return text;
+}
+
+bool IsFile(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+// Lists written on Windows separate folders with backslashes; try them as slashes when the entry
+// as written names nothing.
+fs::path Resolve(const fs::path& folder, const std::string& entry) {
+  fs::path path = folder / entry;
+  if (IsFile(path) || entry.find('\\') == std::string::npos) return path;
+  std::string slashed = entry;
+  std::replace(slashed.begin(), slashed.end(), '\\', '/');
+  return folder / slashed;
+}
+
+class Expander {
+ public:
+  std::vector<std::string> Run(const fs::path& top) {
+    Expand(top, 0);
+    return std::move(files_);
+  }
+
+ private:
+  void Expand(const fs::path& list, int depth) {
+    std::error_code error;
+    const fs::path identity = fs::canonical(list, error);
+    if (error || std::find(open_.begin(), open_.end(), identity) != open_.end()) return;
+    open_.push_back(identity);
+    const fs::path folder = list.parent_path();
+    for (const std::string& entry : ParseM3u(ReadHead(list))) {
+      if (files_.size() >= kMaxPlaylistEntries) break;
+      if (IsUrl(entry)) continue;
+      const fs::path path = Resolve(folder, entry);
+      if (!IsFile(path)) continue;
+      if (!IsPlaylistPath(entry)) {
+        files_.push_back(path.string());
+      } else if (depth < kMaxPlaylistNesting) {
+        Expand(path, depth + 1);
+      }
+    }
+    open_.pop_back();
+  }
+
+  std::vector<fs::path> open_;  // the lists being read, outermost first
+  std::vector<std::string> files_;
+};
+
+}  // namespace
+
+bool IsPlaylistPath(std::string_view path) {
+  return EndsWithNoCase(path, "m3u") || EndsWithNoCase(path, "m3u8");
+}
+
+std::vector<std::string> ParseM3u(std::string_view text) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
+  std::vector<std::string> entries;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    const std::string_view line = Trim(text.substr(0, end));
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (!line.empty() && line.front() != '#') entries.emplace_back(line);
+  }
+  return entries;
+}
+
+std::vector<std::string> ExpandPlaylist(const std::string& listPath) {
+  return Expander().Run(listPath);
+}
+
+}  // namespace vs

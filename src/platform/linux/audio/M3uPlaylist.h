@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vs {
+
+// Nested lists deeper than this below the top list are passed over.
+inline constexpr int kMaxPlaylistNesting = 4;
+// Bounds the work a hostile list (huge, or fanning out through nesting) can cause.
+inline constexpr std::size_t kMaxPlaylistEntries = 100000;
+inline constexpr std::size_t kMaxPlaylistBytes = 8u << 20;
+
+// True for paths that name an M3U play list (".m3u" or ".m3u8", any case).
+bool IsPlaylistPath(std::string_view path);
+
+// The entry lines of an M3U text as written: comments ("#..."), blank lines, a UTF-8 byte-order
+// mark and CR/LF line ends removed, surrounding blanks trimmed.
+std::vector<std::string> ParseM3u(std::string_view text);
+
+// The playable files a list names, in order: entries resolved against the list's folder, nested
+// lists expanded in place, URLs, missing files and self-inclusions passed over. Empty when the
+// list cannot be read or names nothing.
+std::vector<std::string> ExpandPlaylist(const std::string& listPath);
+
+}  // namespace vs

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/linux/picture/BmpLayout.h"
+#include "platform/linux/picture/DecodePicture.h"
+#include "platform/linux/picture/PictureFile.h"
+
+namespace vs {
+
+// Run-length coded rows are stored bottom-up and cannot be seeked into, so
+// the whole stream is read; only pixels inside the visible part are kept.
+// Pixels the stream skips keep their colour in `picture`.
+void DecodeBmpRle(const PictureFile& file, const BmpLayout& layout, DecodedPicture& picture);
+
+}  // namespace vs

@@ -1,0 +1,92 @@
+#include "platform/linux/profile/IniProfile.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <utility>
+
+#include "platform/linux/profile/AtomicReplace.h"
+
+namespace vs {
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+std::string HomeDirectory() {
+  std::string home = Environment("HOME");
+  if (!home.empty()) return home;
+  if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) return user->pw_dir;
+  return "/tmp";
+}
+
+std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
+  // The buffer keeps one place for the terminating zero.
+  if (bufferSize == 0) return {};
+  return std::string(text.substr(0, bufferSize - 1));
+}
+
+}  // namespace
+
+IniProfile::IniProfile() : IniProfile(DefaultConfigDirectory()) {}
+
+IniProfile::IniProfile(std::string configDirectory)
+    : configDirectory_(std::move(configDirectory)) {}
+
+std::string IniProfile::DefaultConfigDirectory() {
+  std::string xdg = Environment("XDG_CONFIG_HOME");
+  if (!xdg.empty() && xdg.front() == '/') return xdg;
+  return HomeDirectory() + "/.config";
+}
+
+std::string IniProfile::Resolve(const std::string& fileName) const {
+  if (fileName.find('/') != std::string::npos) return fileName;
+  return configDirectory_ + "/" + fileName;
+}
+
+IniProfile::CachedFile& IniProfile::Load(const std::string& path) {
+  CachedFile& file = files_[path];
+  if (file.pending || (file.readable && file.stamp == StampOf(path))) return file;
+  FileSnapshot snapshot = ReadSnapshot(path);
+  file.document = IniDocument::Parse(snapshot.content);
+  file.stamp = snapshot.stamp;
+  file.readable = snapshot.state != FileSnapshot::State::kUnreadable;
+  return file;
+}
+
+std::string IniProfile::GetPrivateProfileString(const std::string& section, const std::string& key,
+                                                const std::string& defaultValue,
+                                                std::size_t bufferSize,
+                                                const std::string& fileName) {
+  const std::optional<std::string_view> value = Load(Resolve(fileName)).document.Find(section, key);
+  return CutToBuffer(value ? *value : defaultValue, bufferSize);
+}
+
+void IniProfile::WritePrivateProfileString(const std::string& section, const std::string& key,
+                                           const std::string& value, const std::string& fileName) {
+  CachedFile& file = Load(Resolve(fileName));
+  if (file.document.Set(section, key, value)) file.pending = true;
+}
+
+void IniProfile::Commit() {
+  for (auto it = files_.begin(); it != files_.end();) {
+    CachedFile& file = it->second;
+    if (!file.pending) {
+      ++it;
+      continue;
+    }
+    if (file.readable && ReplaceFileAtomically(it->first, file.document.Serialize())) {
+      file.pending = false;
+      file.stamp = StampOf(it->first);
+      ++it;
+    } else {
+      // Forget the writes that did not reach the disk: the next read sees the file as it is.
+      it = files_.erase(it);
+    }
+  }
+}
+
+}  // namespace vs

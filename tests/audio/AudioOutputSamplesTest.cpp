@@ -1,0 +1,89 @@
+// End to end through SDL's "disk" driver, which writes the mixed output (16-bit stereo) to a file.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "PlayerDriver.h"
+#include "ScratchDir.h"
+#include "TestSounds.h"
+#include "platform/linux/audio/SdlMediaPlayer.h"
+
+namespace vs {
+namespace {
+
+using Samples = std::vector<std::int16_t>;
+
+int Peak(Samples::const_iterator begin, Samples::const_iterator end) {
+  int peak = 0;
+  for (auto it = begin; it != end; ++it) peak = std::max(peak, std::abs(static_cast<int>(*it)));
+  return peak;
+}
+
+class AudioOutputSamplesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "10", 1);  // a 46 ms buffer every 10 ms: plays faster
+  }
+  void TearDown() override {
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+    unsetenv("SDL_DISKAUDIODELAY");
+  }
+
+  Samples Record(const std::string& file) {
+    {
+      SdlMediaPlayer player;
+      player.SetFileName(file);
+      EXPECT_TRUE(test::PlaysToTheEnd(player));
+    }
+    std::ifstream in(output_, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Samples samples(bytes.size() / 2);
+    std::copy_n(bytes.data(), samples.size() * 2, reinterpret_cast<char*>(samples.data()));
+    return samples;
+  }
+
+  test::ScratchDir dir_;
+  const std::string output_ = dir_ / "output.raw";
+};
+
+TEST_F(AudioOutputSamplesTest, WavMp3AndMidiReachTheOutput) {
+  test::WriteSineWav(dir_ / "tone.wav", 0.3);
+  test::WriteMidi(dir_ / "notes.mid");
+  std::vector<std::string> files = {dir_ / "tone.wav", dir_ / "notes.mid"};
+  if (test::WriteSineMp3(dir_ / "tone.mp3", 0.3)) files.push_back(dir_ / "tone.mp3");
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    const Samples samples = Record(file);
+    EXPECT_GT(Peak(samples.begin(), samples.end()), 1000);
+  }
+  if (files.size() < 3) GTEST_SKIP() << "built without an MP3 encoder";
+}
+
+TEST_F(AudioOutputSamplesTest, ListEntriesPlayInOrder) {
+  test::WriteSineWav(dir_ / "quiet.wav", 0.3, 0.1);
+  test::WriteSineWav(dir_ / "loud.wav", 0.3, 0.8);
+  test::WriteText(dir_ / "bad.wav", "RIFF nonsense");
+  test::WriteText(dir_ / "list.m3u", "quiet.wav\r\nbad.wav\r\nloud.wav\r\n");
+  const Samples samples = Record(dir_ / "list.m3u");
+
+  const auto audible = [](std::int16_t s) { return std::abs(static_cast<int>(s)) > 500; };
+  const auto first = std::find_if(samples.begin(), samples.end(), audible);
+  const auto last = std::find_if(samples.rbegin(), samples.rend(), audible).base();
+  const std::ptrdiff_t tenthOfASecond = 44100 * 2 / 10;
+  ASSERT_GT(last - first, 4 * tenthOfASecond);
+  EXPECT_LT(Peak(first, first + tenthOfASecond), 32767 * 2 / 10);
+  EXPECT_GT(Peak(last - tenthOfASecond, last), 32767 * 6 / 10);
+}
+
+}  // namespace
+}  // namespace vs

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "PlayerDriver.h"
+#include "ScratchDir.h"
+#include "TestSounds.h"
+#include "platform/RuntimeFailure.h"
+#include "platform/linux/audio/SdlMediaPlayer.h"
+
+namespace vs {
+namespace {
+
+using test::PlaysToTheEnd;
+using test::WriteText;
+
+// SDL's silent driver, which still plays at real-time pace.
+class SdlMediaPlayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    test::WriteSineWav(wav_, 0.3);
+  }
+  void TearDown() override { unsetenv("SDL_AUDIODRIVER"); }
+
+  test::ScratchDir dir_;
+  const std::string wav_ = dir_ / "tone.wav";
+};
+
+TEST_F(SdlMediaPlayerTest, AutoStartedFilePlaysThenStops) {
+  SdlMediaPlayer player;
+  EXPECT_NE(player.PlayState(), MediaPlayer::kPlaying);
+  player.SetAutoStart(true);
+  player.SetFileName(wav_);
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  player.Play();  // the saver calls play right after the name; it must not disturb the file
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_EQ(player.PlayState(), SdlMediaPlayer::kStopped);
+
+  // Play starts the current file again.
+  player.Play();
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  EXPECT_TRUE(PlaysToTheEnd(player));
+}
+
+TEST_F(SdlMediaPlayerTest, WithoutAutoStartTheFileWaitsForPlay) {
+  SdlMediaPlayer player;
+  player.SetAutoStart(false);
+  player.SetFileName(wav_);
+  EXPECT_EQ(player.PlayState(), SdlMediaPlayer::kStopped);
+  player.Play();
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  // A new name stops the old file.
+  player.SetFileName(wav_);
+  EXPECT_EQ(player.PlayState(), SdlMediaPlayer::kStopped);
+}
+
+TEST_F(SdlMediaPlayerTest, FilesThatCannotBePlayedFailWithTheirName) {
+  SdlMediaPlayer player;
+  EXPECT_THROW(player.Play(), RuntimeFailure);
+  std::string garbage;
+  for (int i = 0; i < 2000; ++i) garbage += "not a sound at all ";
+  WriteText(dir_ / "garbage.wav", garbage);
+  WriteText(dir_ / "garbage.mp3", garbage);
+  WriteText(dir_ / "empty.m3u", "#EXTM3U\n");
+  WriteText(dir_ / "dead.m3u", "garbage.wav\ngarbage.mp3\nmissing.wav\n");
+  for (const char* name :
+       {"missing.mp3", "garbage.wav", "garbage.mp3", "empty.m3u", "dead.m3u", "gone.m3u"}) {
+    SCOPED_TRACE(name);
+    const std::string path = dir_ / name;
+    try {
+      player.SetFileName(path);
+      ADD_FAILURE() << "no failure";
+    } catch (const RuntimeFailure& failure) {
+      EXPECT_NE(std::string(failure.what()).find(path), std::string::npos) << failure.what();
+    }
+    EXPECT_NE(player.PlayState(), MediaPlayer::kPlaying);
+    EXPECT_THROW(player.Play(), RuntimeFailure);
+  }
+  // The player recovers for the next good file.
+  player.SetFileName(wav_);
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+}
+
+// FluidSynth opens anything that starts like a MIDI file; such a file must at least end.
+TEST_F(SdlMediaPlayerTest, BrokenMidiFailsOrEnds) {
+  WriteText(dir_ / "broken.mid", std::string("MThd\0\0\0\6\0\0\0\1\1\x80MTrk\xff\xff\xff\xff", 22) +
+                                     std::string(100, '\x90'));
+  SdlMediaPlayer player;
+  try {
+    player.SetFileName(dir_ / "broken.mid");
+  } catch (const RuntimeFailure&) {
+  }
+  EXPECT_TRUE(PlaysToTheEnd(player));
+}
+
+TEST_F(SdlMediaPlayerTest, ListPlaysOnPastBadEntriesUntilItsLastEntryEnds) {
+  WriteText(dir_ / "garbage.wav", std::string(5000, 'x'));
+  WriteText(dir_ / "list.m3u", "garbage.wav\ntone.wav\nmissing.wav\ngarbage.wav\ntone.wav\n");
+  SdlMediaPlayer player;
+  player.SetFileName(dir_ / "list.m3u");
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  EXPECT_TRUE(PlaysToTheEnd(player));
+  // After its end the list starts again from its first playable entry.
+  player.Play();
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+}
+
+TEST_F(SdlMediaPlayerTest, UnknownDriverFallsBackToTheSilentOne) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  SdlMediaPlayer player;
+  player.SetFileName(wav_);
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  EXPECT_TRUE(PlaysToTheEnd(player));
+}
+
+TEST_F(SdlMediaPlayerTest, MidiAndMp3Play) {
+  test::WriteMidi(dir_ / "notes.mid");
+  SdlMediaPlayer player;
+  player.SetFileName(dir_ / "notes.mid");
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  // FluidSynth lets the last notes ring out for seconds; the next name cuts them short.
+  if (!test::WriteSineMp3(dir_ / "tone.mp3", 0.3)) GTEST_SKIP() << "built without an MP3 encoder";
+  player.SetFileName(dir_ / "tone.mp3");
+  EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
+  EXPECT_TRUE(PlaysToTheEnd(player));
+}
+
+}  // namespace
+}  // namespace vs

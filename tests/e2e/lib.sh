@@ -1,0 +1,82 @@
+# Shared helpers for the end-to-end tests: a private X server, screenshots,
+# pixels, windows. Source it; every test runs in its own temporary folder.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d /tmp/vs-e2e.XXXXXX)
+E2E_PIDS=()
+cleanup() {
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  if [ "${E2E_KEEP:-0}" = 1 ]; then echo "kept $E2E_TMP"; else rm -rf "$E2E_TMP"; fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# start_xvfb WIDTHxHEIGHT: a private X server on a free display.
+start_xvfb() {
+  local size=${1:-1024x768} number
+  for number in $(seq 90 199); do
+    [ -e "/tmp/.X${number}-lock" ] && continue
+    Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    export DISPLAY=":$number"
+    for _ in $(seq 1 100); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      kill -0 "${E2E_PIDS[-1]}" 2>/dev/null || break
+      sleep 0.05
+    done
+  done
+  fail "no X server could be started"
+}
+
+# install_program DIR: a copy of the program and its splash picture, so the
+# log lands in DIR.
+install_program() {
+  mkdir -p "$1"
+  cp "$VS_BUILD/VostramelSaver.scr" "$VS_BUILD/vostramelsaver.jpg" "$1/"
+}
+
+# wait_for_window NAME: the id of the first mapped window with that name.
+wait_for_window() {
+  local id
+  for _ in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "window '$1' did not appear"
+}
+
+# expect_exit PID SECONDS: fails unless the child ends in time with status 0.
+# (Not in a command substitution: only this shell can wait for its child.)
+expect_exit() {
+  local pid=$1 limit=$2 waited=0 status=0
+  while kill -0 "$pid" 2>/dev/null; do
+    [ "$waited" -ge $((limit * 10)) ] && fail "process $pid still running after ${limit}s"
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  wait "$pid" || status=$?
+  [ "$status" = 0 ] || fail "process $pid ended with status $status"
+}
+
+screenshot() { import -window root "png:$1"; }
+
+# pixel FILE X Y: "r,g,b" in 0-255.
+pixel() {
+  /usr/bin/convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# differing_pixels A B: how many pixels differ by more than a few levels.
+differing_pixels() {
+  /usr/bin/compare -metric AE -fuzz 4% "$1" "$2" null: 2>&1 || true
+}
+
+cursor_state() { "$VS_BUILD/tests/e2e/cursor_probe"; }
+
+# crlf_lines LINE...: the lines as the log holds them.
+crlf_lines() { printf '%s\r\n' "$@"; }

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "DecodeSample.h"
+#include "samples/SampleJpeg.h"
+
+namespace vs::samples {
+namespace {
+
+struct JpegCase {
+  const char* name;
+  JpegOptions options;
+};
+
+class JpegRegionTest : public ::testing::TestWithParam<JpegCase> {};
+
+// The cropped decode must equal the top-left part of a full decode exactly,
+// including the last visible column (chroma upsampling looks one column
+// further) and the last visible row (it looks one row further).
+TEST_P(JpegRegionTest, VisiblePartEqualsFullDecode) {
+  struct Size {
+    int width, height, maxWidth, maxHeight;
+  };
+  const Size sizes[] = {
+      {37, 29, 100, 80},                        // smaller than the screen
+      {64, 48, 64, 48},                         // exactly the screen
+      {203, 131, 77, 45},                       // larger; nothing on an 8 or 16 boundary
+      {203, 131, 64, 48},                       // larger; screen edge on an MCU boundary
+      {203, 131, 65, 33},                       // one column into the next MCU
+      {203, 131, 1, 1},   {203, 131, 250, 45},  // wider screen, shorter screen
+  };
+  for (const Size& s : sizes) {
+    SCOPED_TRACE(std::to_string(s.width) + "x" + std::to_string(s.height) + " on " +
+                 std::to_string(s.maxWidth) + "x" + std::to_string(s.maxHeight));
+    const Bytes jpeg =
+        EncodeJpeg(s.width, s.height, PhotoRows(s.width, s.height, 3), GetParam().options);
+    int width = 0, height = 0;
+    const Pixels full = DecodeJpegFully(jpeg, width, height);
+    ExpectTopLeftOf(DecodeBytes(jpeg, s.maxWidth, s.maxHeight), full, width, height, s.maxWidth,
+                    s.maxHeight);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Variants, JpegRegionTest,
+                         ::testing::Values(JpegCase{"Baseline420", {}},
+                                           JpegCase{"Baseline422", {90, false, false, false, 2, 1}},
+                                           JpegCase{"Baseline444", {90, false, false, false, 1, 1}},
+                                           JpegCase{"Progressive", {90, true}},
+                                           JpegCase{"Grayscale", {90, false, true}},
+                                           JpegCase{"Arithmetic", {90, false, false, true}}),
+                         [](const ::testing::TestParamInfo<JpegCase>& param) {
+                           return std::string(param.param.name);
+                         });
+
+TEST(JpegDecodeTest, LargerPhotoOnScreenSizedRegion) {
+  const Bytes jpeg = EncodeJpeg(1500, 1000, PhotoRows(1500, 1000, 9), {});
+  int width = 0, height = 0;
+  const Pixels full = DecodeJpegFully(jpeg, width, height);
+  ExpectTopLeftOf(DecodeBytes(jpeg, 1024, 768), full, width, height, 1024, 768);
+}
+
+TEST(JpegDecodeTest, PixelsAreOpaque) {
+  const DecodedPicture picture = DecodeBytes(EncodeJpeg(40, 30, PhotoRows(40, 30, 1), {}), 20, 20);
+  for (const std::uint32_t pixel : picture.pixels) ASSERT_EQ(pixel >> 24, 0xFFu);
+}
+
+TEST(JpegDecodeTest, AdobeCmykBecomesRgb) {
+  // Inverted CMYK: cyan ink 0, magenta and yellow full, no black: red.
+  const DecodedPicture picture = DecodeBytes(EncodeFlatCmykJpeg(24, 16, 255, 0, 0, 255), 10, 10);
+  ASSERT_EQ(picture.pixels.size(), 100u);
+  const std::uint32_t pixel = picture.pixels[55];
+  EXPECT_GE((pixel >> 16) & 0xFF, 250u);
+  EXPECT_LE((pixel >> 8) & 0xFF, 5u);
+  EXPECT_LE(pixel & 0xFF, 5u);
+}
+
+TEST(JpegDecodeTest, TruncationInsideVisibleRowsFails) {
+  const Bytes jpeg = EncodeJpeg(300, 200, PhotoRows(300, 200, 4), {});
+  const Bytes cut(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() * 2 / 5));
+  EXPECT_NE(FailureOf(cut, 300, 200).find("is truncated"), std::string::npos);
+
+  JpegOptions progressive;
+  progressive.progressive = true;
+  const Bytes pjpeg = EncodeJpeg(300, 200, PhotoRows(300, 200, 4), progressive);
+  const Bytes pcut(pjpeg.begin(),
+                   pjpeg.begin() + static_cast<std::ptrdiff_t>(pjpeg.size() * 9 / 10));
+  EXPECT_NE(FailureOf(pcut, 10, 10).find("is truncated"), std::string::npos);
+}
+
+// Rows below the screen are never read, so a cut there does not matter and
+// the result is the same on every run.
+TEST(JpegDecodeTest, TruncationBelowVisibleRowsDecodes) {
+  const Bytes jpeg = EncodeJpeg(300, 200, PhotoRows(300, 200, 4), {});
+  const Bytes cut(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() * 4 / 5));
+  int width = 0, height = 0;
+  const Pixels full = DecodeJpegFully(jpeg, width, height);
+  ExpectTopLeftOf(DecodeBytes(cut, 120, 32), full, width, height, 120, 32);
+}
+
+// Sets the frame size in the SOF marker of a libjpeg-written file.
+Bytes WithClaimedSize(Bytes jpeg, int width, int height) {
+  for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
+    if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+      jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8),
+               jpeg[i + 6] = static_cast<std::uint8_t>(height);
+      jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8),
+               jpeg[i + 8] = static_cast<std::uint8_t>(width);
+      return jpeg;
+    }
+  }
+  ADD_FAILURE() << "no SOF marker";
+  return jpeg;
+}
+
+TEST(JpegDecodeTest, AbsurdHeaderFailsWithoutHugeAllocation) {
+  JpegOptions progressive;
+  progressive.progressive = true;
+  for (const JpegOptions& options : {JpegOptions{}, progressive}) {
+    const Bytes jpeg =
+        WithClaimedSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), options), 65000, 65000);
+    const std::string failure = FailureOf(jpeg, 1920, 1080);
+    EXPECT_NE(failure.find("Invalid picture:"), std::string::npos) << failure;
+  }
+}
+
+TEST(JpegDecodeTest, DamagedFilesFailCleanly) {
+  JpegOptions progressive;
+  progressive.progressive = true;
+  ExpectDamageIsHandled(EncodeJpeg(70, 50, PhotoRows(70, 50, 5), {}), 40, 40);
+  ExpectDamageIsHandled(EncodeJpeg(70, 50, PhotoRows(70, 50, 5), progressive), 40, 40);
+  EXPECT_NE(FailureOf({0xFF, 0xD8, 0xFF, 0xE0, 0, 0, 1, 2, 3}, 10, 10).find("is "),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vs::samples

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/RuntimeFailure.h"
+#include "qt/QtApplication.h"
+#include "qt/QtSaverWindow.h"
+#include "qt/QtTimer.h"
+
+namespace vs {
+namespace {
+
+class RecordedEvents : public SaverEvents {
+ public:
+  void Form_KeyDown(int, int) override { calls.push_back("Form_KeyDown"); }
+  void Form_KeyUp(int, int) override { calls.push_back("Form_KeyUp"); }
+  void Form_KeyPress(int) override { calls.push_back("Form_KeyPress"); }
+  void Form_Click() override { calls.push_back("Form_Click"); }
+  void Form_DblClick() override { calls.push_back("Form_DblClick"); }
+  void Form_MouseMove(int, int, float x, float y) override {
+    calls.push_back("Form_MouseMove " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+  }
+  void Form_Unload() override { calls.push_back("Form_Unload"); }
+  void Picture1_KeyDown(int, int) override { calls.push_back("Picture1_KeyDown"); }
+  void Picture1_KeyPress(int) override { calls.push_back("Picture1_KeyPress"); }
+  void Timer1_Timer() override { calls.push_back("Timer1_Timer"); }
+  void Timer2_Timer() override { calls.push_back("Timer2_Timer"); }
+  void MediaPlayer1_KeyDown(int, int) override { calls.push_back("MediaPlayer1_KeyDown"); }
+  void MediaPlayer1_KeyPress(int) override { calls.push_back("MediaPlayer1_KeyPress"); }
+
+  std::vector<std::string> calls;
+};
+
+class SilentPlayer : public MediaPlayer {
+ public:
+  std::int32_t PlayState() override { return 0; }
+  void SetAutoStart(bool) override {}
+  void SetFileName(const std::string&) override {}
+  void Play() override {}
+};
+
+class NoProfile : public Profile {
+ public:
+  std::string GetPrivateProfileString(const std::string&, const std::string&,
+                                      const std::string& defaultValue, std::size_t,
+                                      const std::string&) override {
+    return defaultValue;
+  }
+  void WritePrivateProfileString(const std::string&, const std::string&, const std::string&,
+                                 const std::string&) override {}
+  void Commit() override {}
+};
+
+class QtSaver : public ::testing::Test {
+ protected:
+  QtSaver() : window(app, events, std::make_unique<SilentPlayer>()) {}
+
+  // A picture of `width` x `height` whose pixel (x, y) is (x % 256, y % 256, 77).
+  std::string MakePicture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x % 256, y % 256, 77));
+    }
+    const QString path = folder.filePath(QStringLiteral("p%1x%2.bmp").arg(width).arg(height));
+    image.save(path, "BMP");
+    return path.toStdString();
+  }
+
+  void Show() {
+    window.SetWindowPos(SaverWindow::kHwndTopmost, 0, 0, 0, 0, SaverWindow::kSwpShowWindow);
+    window.SetSizeTwips(window.ScreenWidthTwips(), window.ScreenHeightTwips());
+    QApplication::processEvents();
+  }
+
+  NoProfile profile;
+  QtApplication app{"/s", "/tmp", profile};
+  RecordedEvents events;
+  QtSaverWindow window;
+  QTemporaryDir folder;
+};
+
+TEST_F(QtSaver, CoversTheScreenAndShowsAPictureAtNaturalSizeCutByItsBox) {
+  Show();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+  EXPECT_EQ(window.geometry(), screen);
+  EXPECT_EQ(window.WidthTwips(), int(screen.width() * ratio) * 15);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+
+  PictureBox& picture = window.Picture1();
+  picture.SetAutoSize(true);
+  picture.LoadPicture(MakePicture(300, 200));
+  EXPECT_EQ(picture.Width(), 300);
+  EXPECT_EQ(picture.Height(), 200);
+  picture.SetWidth(120);
+  picture.Move(10, 20);
+  picture.SetVisible(true);
+  QApplication::processEvents();
+  const QImage shot = window.grab().toImage();
+  EXPECT_EQ(shot.pixel(10, 20), qRgb(0, 0, 77));
+  EXPECT_EQ(shot.pixel(10 + 119, 20 + 199), qRgb(119, 199, 77));
+  EXPECT_EQ(shot.pixel(10 + 120, 20), qRgb(0, 0, 0));  // cut by the box
+  EXPECT_EQ(shot.pixel(9, 20), qRgb(0, 0, 0));
+}
+
+TEST_F(QtSaver, AFileThatIsNoPictureIsAFailure) {
+  const QString path = folder.filePath(QStringLiteral("not.jpg"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("this is text");
+  file.close();
+  EXPECT_THROW(window.Picture1().LoadPicture(path.toStdString()), RuntimeFailure);
+  EXPECT_THROW(window.Picture1().LoadPicture("/nonexistent/a.jpg"), RuntimeFailure);
+}
+
+TEST_F(QtSaver, InputReachesTheFormButNotThroughThePicture) {
+  Show();
+  QTest::keyClick(&window, Qt::Key_A);
+  QTest::mouseMove(&window, QPoint(40, 50));
+  QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(40, 50));
+  QCloseEvent close;
+  QApplication::sendEvent(&window, &close);
+  EXPECT_FALSE(close.isAccepted());
+  const std::vector<std::string> expected = {"Form_KeyDown", "Form_KeyPress", "Form_KeyUp",
+                                             "Form_MouseMove 40,50", "Form_Click", "Form_Unload"};
+  std::vector<std::string> seen;
+  for (const auto& call : events.calls) {
+    if (seen.empty() || seen.back() != call) seen.push_back(call);
+  }
+  EXPECT_EQ(seen, expected);
+
+  events.calls.clear();
+  auto& picture = dynamic_cast<QWidget&>(window.Picture1());
+  window.Picture1().SetAutoSize(true);
+  window.Picture1().LoadPicture(MakePicture(64, 64));
+  window.Picture1().Move(100, 100);
+  window.Picture1().SetVisible(true);
+  QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(&picture, QPoint(30, 30));
+  EXPECT_TRUE(events.calls.empty());
+  QTest::keyClick(&picture, Qt::Key_B);
+  EXPECT_EQ(events.calls.at(0), "Picture1_KeyDown");
+}
+
+TEST_F(QtSaver, KeysAndButtonsAnywhereAreWaitingInputButMovesAreNot) {
+  Show();
+  app.GetInputState();
+  QTest::mouseMove(&window, QPoint(5, 5));
+  EXPECT_FALSE(app.GetInputState());
+  QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(app.GetInputState());
+  EXPECT_FALSE(app.GetInputState());
+  QTest::keyPress(&window, Qt::Key_Shift);
+  EXPECT_TRUE(app.GetInputState());
+}
+
+TEST_F(QtSaver, TheCursorIsHiddenWhileItsCountIsBelowZero) {
+  EXPECT_EQ(app.ShowCursor(false), -1);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+  EXPECT_EQ(app.ShowCursor(true), 0);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtTimerRules, ZeroNeverTicksNewIntervalsRestartAndAnyPositiveIntervalIsKept) {
+  int ticks = 0;
+  QtTimer timer(200, [&] { ++ticks; });
+  timer.SetInterval(0);
+  timer.SetEnabled(true);
+  QTest::qWait(60);
+  EXPECT_EQ(ticks, 0);
+  timer.SetInterval(20);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 10000));
+  timer.SetEnabled(false);
+  timer.SetInterval(2147483647);
+  EXPECT_EQ(timer.Interval(), 2147483647);
+  timer.SetEnabled(true);
+  EXPECT_THROW(timer.SetInterval(-1), RuntimeFailure);
+}
+
+}  // namespace
+}  // namespace vs
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
