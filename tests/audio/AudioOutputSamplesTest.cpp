@@ -12,7 +12,7 @@
 
 #include "PlayerDriver.h"
 #include "ScratchDir.h"
-#include "TestSounds.h"
+#include "samples/SampleSounds.h"
 #include "platform/linux/audio/SdlMediaPlayer.h"
 
 namespace vs {
@@ -57,10 +57,11 @@ class AudioOutputSamplesTest : public ::testing::Test {
 };
 
 TEST_F(AudioOutputSamplesTest, WavMp3AndMidiReachTheOutput) {
-  test::WriteSineWav(dir_ / "tone.wav", 0.3);
-  test::WriteMidi(dir_ / "notes.mid");
+  samples::WriteSineWav(dir_ / "tone.wav", 0.3);
+  samples::WriteMidi(dir_ / "notes.mid");
   std::vector<std::string> files = {dir_ / "tone.wav", dir_ / "notes.mid"};
-  if (test::WriteSineMp3(dir_ / "tone.mp3", 0.3)) files.push_back(dir_ / "tone.mp3");
+  samples::WriteSineMp3(dir_ / "tone.mp3", 0.3);
+  files.push_back(dir_ / "tone.mp3");
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
     const Samples samples = Record(file);
@@ -70,8 +71,8 @@ TEST_F(AudioOutputSamplesTest, WavMp3AndMidiReachTheOutput) {
 }
 
 TEST_F(AudioOutputSamplesTest, ListEntriesPlayInOrder) {
-  test::WriteSineWav(dir_ / "quiet.wav", 0.3, 0.1);
-  test::WriteSineWav(dir_ / "loud.wav", 0.3, 0.8);
+  samples::WriteSineWav(dir_ / "quiet.wav", 0.3, 0.1);
+  samples::WriteSineWav(dir_ / "loud.wav", 0.3, 0.8);
   test::WriteText(dir_ / "bad.wav", "RIFF nonsense");
   test::WriteText(dir_ / "list.m3u", "quiet.wav\r\nbad.wav\r\nloud.wav\r\n");
   const Samples samples = Record(dir_ / "list.m3u");

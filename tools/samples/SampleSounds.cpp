@@ -1,26 +1,30 @@
-#include "TestSounds.h"
+#include "samples/SampleSounds.h"
 
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <vector>
 
-#ifdef VS_HAVE_LAME
 #include <lame/lame.h>
-#endif
 
-namespace vs::test {
+namespace vs::samples {
 namespace {
 
 constexpr int kRate = 44100;
 
-std::vector<std::int16_t> Sine(double seconds, double amplitude) {
+void AppendTone(std::vector<std::int16_t>& samples, double frequency, double seconds,
+                double amplitude) {
   const double kPi = 3.14159265358979323846;
-  std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * kRate));
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<std::int16_t>(std::lround(
-        amplitude * 32767.0 * std::sin(2.0 * kPi * 440.0 * static_cast<double>(i) / kRate)));
+  const auto count = static_cast<std::size_t>(seconds * kRate);
+  for (std::size_t i = 0; i < count; ++i) {
+    samples.push_back(static_cast<std::int16_t>(std::lround(
+        amplitude * 32767.0 * std::sin(2.0 * kPi * frequency * static_cast<double>(i) / kRate))));
   }
+}
+
+std::vector<std::int16_t> Sine(double seconds, double amplitude) {
+  std::vector<std::int16_t> samples;
+  AppendTone(samples, 440.0, seconds, amplitude);
   return samples;
 }
 
@@ -32,10 +36,16 @@ void PutBig(std::string& out, std::uint32_t value, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-}  // namespace
+// A MIDI delta time: seven bits a byte, most significant first.
+std::string VariableLength(int value) {
+  std::string bytes(1, static_cast<char>(value & 0x7F));
+  for (value >>= 7; value > 0; value >>= 7) {
+    bytes.insert(bytes.begin(), static_cast<char>(0x80 | (value & 0x7F)));
+  }
+  return bytes;
+}
 
-void WriteSineWav(const std::string& path, double seconds, double amplitude) {
-  const std::vector<std::int16_t> samples = Sine(seconds, amplitude);
+void WriteWav(const std::string& path, const std::vector<std::int16_t>& samples) {
   const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
   std::string out = "RIFF";
   PutLittle(out, 36 + dataBytes, 4);
@@ -53,12 +63,26 @@ void WriteSineWav(const std::string& path, double seconds, double amplitude) {
   std::ofstream(path, std::ios::binary) << out;
 }
 
-void WriteMidi(const std::string& path) {
+}  // namespace
+
+void WriteSineWav(const std::string& path, double seconds, double amplitude) {
+  WriteWav(path, Sine(seconds, amplitude));
+}
+
+void WriteTuneWav(const std::string& path, const std::vector<int>& notes, double secondsPerNote) {
+  std::vector<std::int16_t> samples;
+  for (int note : notes) {
+    AppendTone(samples, 440.0 * std::pow(2.0, (note - 69) / 12.0), secondsPerNote, 0.4);
+  }
+  WriteWav(path, samples);
+}
+
+void WriteMidi(const std::string& path, const std::vector<int>& notes, int ticksPerNote) {
   std::string track;
   track += std::string("\x00\xC0\x00", 3);  // piano
-  for (int note : {60, 64, 67, 72}) {
+  for (int note : notes) {
     track += std::string("\x00\x90", 2) + static_cast<char>(note) + '\x64';
-    track += std::string("\x60\x80", 2) + static_cast<char>(note) + '\x40';  // 96 ticks later
+    track += VariableLength(ticksPerNote) + '\x80' + static_cast<char>(note) + '\x40';
   }
   track += std::string("\x00\xFF\x2F\x00", 4);
   std::string out = "MThd";
@@ -72,8 +96,7 @@ void WriteMidi(const std::string& path) {
   std::ofstream(path, std::ios::binary) << out;
 }
 
-bool WriteSineMp3(const std::string& path, double seconds) {
-#ifdef VS_HAVE_LAME
+void WriteSineMp3(const std::string& path, double seconds) {
   std::vector<std::int16_t> samples = Sine(seconds, 0.5);
   lame_global_flags* lame = lame_init();
   lame_set_num_channels(lame, 1);
@@ -89,12 +112,6 @@ bool WriteSineMp3(const std::string& path, double seconds) {
   lame_close(lame);
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(mp3.data()), static_cast<std::streamsize>(size));
-  return true;
-#else
-  (void)path;
-  (void)seconds;
-  return false;
-#endif
 }
 
-}  // namespace vs::test
+}  // namespace vs::samples

@@ -1,0 +1,12 @@
+#include "config/TargetPath.h"
+
+#include "platform/Paths.h"
+
+namespace vs {
+
+std::string TargetPath(const std::string& directory, const std::string& name) {
+  if (!directory.empty() && directory.back() == kPathSeparator) return directory + name;
+  return directory + kPathSeparator + name;
+}
+
+}  // namespace vs
