@@ -1,5 +1,5 @@
 // Makes the demo set: pictures of every kind the saver shows (one larger
-// than the screen), a WAV and a MIDI tune, an entry of each list that the
+// than the screen), a WAV, a MIDI and an MP3 tune, an entry of each list that the
 // saver passes over, and a settings file that lists them all.
 #include <QColor>
 #include <QDir>
@@ -95,12 +95,13 @@ int main(int argc, char* argv[]) {
   ok &= WriteBytes(at("notes.txt"), "Not a picture: the slideshow passes over this entry.\n");
 
   vs::samples::WriteTuneWav(at("chime.wav").toStdString(), {72, 76, 79, 84, 79, 76, 72}, 0.35);
+  vs::samples::WriteTuneMp3(at("bells.mp3").toStdString(), {84, 79, 76, 72, 76, 79, 84}, 0.3);
   vs::samples::WriteMidi(at("tune.mid").toStdString(),
                          {60, 62, 64, 65, 67, 69, 71, 72, 71, 69, 67, 65, 64, 62, 60}, 192);
 
   const std::vector<const char*> images = {"aurora.jpg", "notes.txt", "meadow.bmp",
                                            "harbour.jpg", "lantern.gif"};
-  const std::vector<const char*> audios = {"chime.wav", "notes.txt", "tune.mid"};
+  const std::vector<const char*> audios = {"chime.wav", "notes.txt", "tune.mid", "bells.mp3"};
   QByteArray ini = "[VOSTRAMELSAVER]\n";
   ini += "TOTAL_IMAGES_DISPLAY=" + QByteArray::number(qsizetype(images.size())) + "\n";
   for (std::size_t i = 0; i < images.size(); ++i) {

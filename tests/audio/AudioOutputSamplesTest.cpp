@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "PlayerDriver.h"
-#include "ScratchDir.h"
-#include "samples/SampleSounds.h"
 #include "platform/linux/audio/SdlMediaPlayer.h"
+#include "samples/SampleFiles.h"
+#include "samples/SampleSounds.h"
 
 namespace vs {
 namespace {
@@ -52,7 +52,7 @@ class AudioOutputSamplesTest : public ::testing::Test {
     return samples;
   }
 
-  test::ScratchDir dir_;
+  samples::TempDir dir_;
   const std::string output_ = dir_ / "output.raw";
 };
 
@@ -73,8 +73,8 @@ TEST_F(AudioOutputSamplesTest, WavMp3AndMidiReachTheOutput) {
 TEST_F(AudioOutputSamplesTest, ListEntriesPlayInOrder) {
   samples::WriteSineWav(dir_ / "quiet.wav", 0.3, 0.1);
   samples::WriteSineWav(dir_ / "loud.wav", 0.3, 0.8);
-  test::WriteText(dir_ / "bad.wav", "RIFF nonsense");
-  test::WriteText(dir_ / "list.m3u", "quiet.wav\r\nbad.wav\r\nloud.wav\r\n");
+  samples::WriteText(dir_ / "bad.wav", "RIFF nonsense");
+  samples::WriteText(dir_ / "list.m3u", "quiet.wav\r\nbad.wav\r\nloud.wav\r\n");
   const Samples samples = Record(dir_ / "list.m3u");
 
   const auto audible = [](std::int16_t s) { return std::abs(static_cast<int>(s)) > 500; };

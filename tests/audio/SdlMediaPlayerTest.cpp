@@ -2,16 +2,16 @@
 #include <stdlib.h>
 
 #include "PlayerDriver.h"
-#include "ScratchDir.h"
-#include "samples/SampleSounds.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/linux/audio/SdlMediaPlayer.h"
+#include "samples/SampleFiles.h"
+#include "samples/SampleSounds.h"
 
 namespace vs {
 namespace {
 
+using samples::WriteText;
 using test::PlaysToTheEnd;
-using test::WriteText;
 
 // SDL's silent driver, which still plays at real-time pace.
 class SdlMediaPlayerTest : public ::testing::Test {
@@ -22,7 +22,7 @@ class SdlMediaPlayerTest : public ::testing::Test {
   }
   void TearDown() override { unsetenv("SDL_AUDIODRIVER"); }
 
-  test::ScratchDir dir_;
+  samples::TempDir dir_;
   const std::string wav_ = dir_ / "tone.wav";
 };
 

@@ -40,6 +40,17 @@ install_program() {
   cp "$VS_BUILD/VostramelSaver.scr" "$VS_BUILD/vostramelsaver.jpg" "$1/"
 }
 
+# prepare_demo: the program in $program, the demo set in $demo with its
+# settings file $ini, found through XDG_CONFIG_HOME.
+prepare_demo() {
+  program="$E2E_TMP/program"
+  install_program "$program"
+  demo="$E2E_TMP/demo"
+  QT_QPA_PLATFORM=offscreen "$VS_BUILD/tools/make_demo_set" "$demo"
+  export XDG_CONFIG_HOME="$demo/config"
+  ini="$XDG_CONFIG_HOME/VostramelSaver.ini"
+}
+
 # wait_for_window NAME: the id of the first mapped window with that name.
 wait_for_window() {
   local id

@@ -63,6 +63,31 @@ void WriteWav(const std::string& path, const std::vector<std::int16_t>& samples)
   std::ofstream(path, std::ios::binary) << out;
 }
 
+void WriteMp3(const std::string& path, std::vector<std::int16_t> samples) {
+  lame_global_flags* lame = lame_init();
+  lame_set_num_channels(lame, 1);
+  lame_set_in_samplerate(lame, kRate);
+  lame_set_mode(lame, MONO);
+  lame_set_brate(lame, 64);
+  lame_init_params(lame);
+  const auto count = static_cast<int>(samples.size());
+  std::vector<unsigned char> mp3(samples.size() * 5 / 4 + 7200 + 7200);
+  int size = lame_encode_buffer(lame, samples.data(), samples.data(), count, mp3.data(),
+                                static_cast<int>(mp3.size()));
+  size += lame_encode_flush(lame, mp3.data() + size, static_cast<int>(mp3.size()) - size);
+  lame_close(lame);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(mp3.data()), static_cast<std::streamsize>(size));
+}
+
+std::vector<std::int16_t> Tune(const std::vector<int>& notes, double secondsPerNote) {
+  std::vector<std::int16_t> samples;
+  for (int note : notes) {
+    AppendTone(samples, 440.0 * std::pow(2.0, (note - 69) / 12.0), secondsPerNote, 0.4);
+  }
+  return samples;
+}
+
 }  // namespace
 
 void WriteSineWav(const std::string& path, double seconds, double amplitude) {
@@ -70,11 +95,7 @@ void WriteSineWav(const std::string& path, double seconds, double amplitude) {
 }
 
 void WriteTuneWav(const std::string& path, const std::vector<int>& notes, double secondsPerNote) {
-  std::vector<std::int16_t> samples;
-  for (int note : notes) {
-    AppendTone(samples, 440.0 * std::pow(2.0, (note - 69) / 12.0), secondsPerNote, 0.4);
-  }
-  WriteWav(path, samples);
+  WriteWav(path, Tune(notes, secondsPerNote));
 }
 
 void WriteMidi(const std::string& path, const std::vector<int>& notes, int ticksPerNote) {
@@ -96,22 +117,10 @@ void WriteMidi(const std::string& path, const std::vector<int>& notes, int ticks
   std::ofstream(path, std::ios::binary) << out;
 }
 
-void WriteSineMp3(const std::string& path, double seconds) {
-  std::vector<std::int16_t> samples = Sine(seconds, 0.5);
-  lame_global_flags* lame = lame_init();
-  lame_set_num_channels(lame, 1);
-  lame_set_in_samplerate(lame, kRate);
-  lame_set_mode(lame, MONO);
-  lame_set_brate(lame, 64);
-  lame_init_params(lame);
-  const auto count = static_cast<int>(samples.size());
-  std::vector<unsigned char> mp3(samples.size() * 5 / 4 + 7200 + 7200);
-  int size = lame_encode_buffer(lame, samples.data(), samples.data(), count, mp3.data(),
-                                static_cast<int>(mp3.size()));
-  size += lame_encode_flush(lame, mp3.data() + size, static_cast<int>(mp3.size()) - size);
-  lame_close(lame);
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(mp3.data()), static_cast<std::streamsize>(size));
+void WriteSineMp3(const std::string& path, double seconds) { WriteMp3(path, Sine(seconds, 0.5)); }
+
+void WriteTuneMp3(const std::string& path, const std::vector<int>& notes, double secondsPerNote) {
+  WriteMp3(path, Tune(notes, secondsPerNote));
 }
 
 }  // namespace vs::samples

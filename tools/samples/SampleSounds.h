@@ -13,7 +13,8 @@ void WriteTuneWav(const std::string& path, const std::vector<int>& notes, double
 // (384 ticks are half a second).
 void WriteMidi(const std::string& path, const std::vector<int>& notes = {60, 64, 67, 72},
                int ticksPerNote = 96);
-// The same sine as MP3.
+// The same sine, and the same tune, as MP3.
 void WriteSineMp3(const std::string& path, double seconds);
+void WriteTuneMp3(const std::string& path, const std::vector<int>& notes, double secondsPerNote);
 
 }  // namespace vs::samples

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <cstdio>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "platform/MediaPlayer.h"
+#include "qt/KeyHandlers.h"
 
 namespace vs {
 
@@ -12,13 +12,7 @@ namespace vs {
 // form, its key-down and key-press events end the program.
 class QtMediaPlayerWidget : public QWidget, public MediaPlayer {
  public:
-  struct KeyHandlers {
-    std::function<void(int key, int modifiers)> keyDown;
-    std::function<void(int character)> keyPress;
-  };
-
-  QtMediaPlayerWidget(QWidget* parent, std::unique_ptr<MediaPlayer> backend,
-                      KeyHandlers handlers);
+  QtMediaPlayerWidget(QWidget* parent, std::unique_ptr<MediaPlayer> backend, KeyHandlers handlers);
 
   std::int32_t PlayState() override { return backend_->PlayState(); }
   void SetAutoStart(bool autoStart) override { backend_->SetAutoStart(autoStart); }

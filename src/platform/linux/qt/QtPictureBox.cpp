@@ -1,7 +1,6 @@
 #include "qt/QtPictureBox.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
@@ -76,10 +75,7 @@ void QtPictureBox::paintEvent(QPaintEvent*) {
   painter.drawImage(QPointF(0, 0), image_);
 }
 
-void QtPictureBox::keyPressEvent(QKeyEvent* event) {
-  if (!event->isAutoRepeat()) handlers_.keyDown(event->key(), int(event->modifiers()));
-  if (!event->text().isEmpty()) handlers_.keyPress(event->text().at(0).unicode());
-}
+void QtPictureBox::keyPressEvent(QKeyEvent* event) { handlers_.Deliver(*event); }
 
 void QtPictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void QtPictureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }

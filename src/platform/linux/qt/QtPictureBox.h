@@ -2,9 +2,9 @@
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 #include "platform/PictureBox.h"
+#include "qt/KeyHandlers.h"
 
 namespace vs {
 
@@ -12,11 +12,6 @@ namespace vs {
 // natural size also on a HiDPI screen.
 class QtPictureBox : public QWidget, public PictureBox {
  public:
-  struct KeyHandlers {
-    std::function<void(int key, int modifiers)> keyDown;
-    std::function<void(int character)> keyPress;
-  };
-
   QtPictureBox(QWidget* parent, KeyHandlers handlers);
 
   void SetVisible(bool visible) override { setVisible(visible); }
