@@ -28,8 +28,9 @@ QtSaverWindow::QtSaverWindow(Application& app, SaverEvents& events,
       app_(app),
       events_(events),
       picture1_(new QtPictureBox(
-          this, {[this](int key, int shift) { Raise([&] { events_.Picture1_KeyDown(key, shift); }); },
-                 [this](int ch) { Raise([&] { events_.Picture1_KeyPress(ch); }); }})),
+          this,
+          {[this](int key, int shift) { Raise([&] { events_.Picture1_KeyDown(key, shift); }); },
+           [this](int ch) { Raise([&] { events_.Picture1_KeyPress(ch); }); }})),
       mediaPlayer1_(new QtMediaPlayerWidget(
           this, std::move(player),
           {[this](int key, int shift) { Raise([&] { events_.MediaPlayer1_KeyDown(key, shift); }); },

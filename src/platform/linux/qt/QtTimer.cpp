@@ -19,8 +19,7 @@ void QtTimer::SetEnabled(bool enabled) {
 
 void QtTimer::SetInterval(std::int32_t milliseconds) {
   if (milliseconds < 0) {
-    throw RuntimeFailure("Invalid property value: timer interval " +
-                         std::to_string(milliseconds));
+    throw RuntimeFailure("Invalid property value: timer interval " + std::to_string(milliseconds));
   }
   interval_ = milliseconds;
   if (enabled_) Rearm();

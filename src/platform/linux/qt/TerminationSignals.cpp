@@ -34,7 +34,8 @@ void RouteTerminationSignals(std::function<void()> onSignal) {
   action.sa_handler = OnTerminationSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) sigaction(signalNumber, &action, nullptr);
+  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+    sigaction(signalNumber, &action, nullptr);
 }
 
 }  // namespace vs
