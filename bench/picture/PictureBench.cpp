@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     directory = kept;
   } else {
     temporary = std::make_unique<vs::samples::TempDir>();
-    directory = temporary->Path("");
+    directory = temporary->Path();
   }
   const BenchInputs inputs = WriteBenchInputs(directory);
   const std::pair<const char*, std::string> cases[] = {

@@ -3,7 +3,6 @@
 // of the same file.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "platform/linux/profile/IniProfile.h"
+#include "samples/SampleFiles.h"
 
 namespace vs {
 namespace {
@@ -59,19 +59,13 @@ std::size_t ReadSettings(IniProfile& profile) {
 class Fixture {
  public:
   Fixture() {
-    std::string pattern = "/tmp/vs-profile-bench-XXXXXX";
-    directory_ = mkdtemp(pattern.data());
-    IniProfile profile(directory_);
+    IniProfile profile(folder_.Path());
     WriteSettings(profile);
   }
-  ~Fixture() {
-    std::error_code ignored;
-    std::filesystem::remove_all(directory_, ignored);
-  }
-  const std::string& Directory() const { return directory_; }
+  const std::string& Directory() const { return folder_.Path(); }
 
  private:
-  std::string directory_;
+  samples::TempDir folder_;
 };
 
 // Peak resident memory of the process so far; the benchmarks run largest last.

@@ -1,15 +1,12 @@
 // The loader on the largest settings file, beside one plain read of it.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "posix/PosixFileSystem.h"
 #include "profile/IniProfile.h"
+#include "samples/SampleFiles.h"
 #include "settings/Logfile.h"
 #include "settings/support.h"
 
@@ -19,9 +16,7 @@ constexpr int kEntries = 32767;
 
 struct LargeSettings {
   LargeSettings() {
-    char pattern[] = "/tmp/vs-bench-loadini.XXXXXX";
-    folder = ::mkdtemp(pattern);
-    std::ofstream out(folder + "/VostramelSaver.ini");
+    std::ofstream out(folder / "VostramelSaver.ini");
     out << "[VOSTRAMELSAVER]\nTOTAL_IMAGES_DISPLAY=" << kEntries << '\n';
     for (int i = 0; i < kEntries; ++i) {
       out << "IMAGES_FILE_" << i << "=/home/someone/Pictures/Holidays 2026/IMG_" << 100000 + i
@@ -34,9 +29,8 @@ struct LargeSettings {
     }
     out << "TIMER=5000\n";
   }
-  ~LargeSettings() { std::filesystem::remove_all(folder); }
 
-  std::string folder;
+  vs::samples::TempDir folder;
 };
 
 const LargeSettings& Settings() {
@@ -45,22 +39,17 @@ const LargeSettings& Settings() {
 }
 
 void BM_PlainReadOfTheFile(benchmark::State& state) {
-  const std::string path = Settings().folder + "/VostramelSaver.ini";
-  for (auto _ : state) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    benchmark::DoNotOptimize(text.str().size());
-  }
+  const std::string path = Settings().folder / "VostramelSaver.ini";
+  for (auto _ : state) benchmark::DoNotOptimize(vs::samples::ReadFile(path).size());
 }
 BENCHMARK(BM_PlainReadOfTheFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadIni(benchmark::State& state) {
   vs::PosixFileSystem files;
-  vs::Logfile log(files, Settings().folder);
+  vs::Logfile log(files, Settings().folder.Path());
   for (auto _ : state) {
-    vs::IniProfile profile(Settings().folder);  // fresh: the parse is part of the load
-    vs::Support support(profile, log, Settings().folder);
+    vs::IniProfile profile(Settings().folder.Path());  // fresh: the parse is part of the load
+    vs::Support support(profile, log, Settings().folder.Path());
     support.LoadIni();
     if (support.ImageFiles.Count() != kEntries + 1 || support.AudioFiles.Count() != kEntries) {
       state.SkipWithError("the loader did not keep every entry");

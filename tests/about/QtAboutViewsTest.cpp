@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "CaptionsFit.h"
 #include "FakePlatform.h"
 #include "about/LicenceText.h"
 #include "about/frmAbout.h"
@@ -126,6 +127,7 @@ TEST_F(QtInfoDialogs, AboutBoxShowsItsDesign) {
     EXPECT_EQ(ok.geometry(), QRect(168, 176, 105, 25));
     EXPECT_EQ(license.text(), "&License");
     EXPECT_EQ(ok.text(), "&Ok");
+    EXPECT_EQ(testing::ClippedCaptions(about), std::vector<std::string>{});
     ExpectNoDefaultButton(about);
 
     EXPECT_EQ(about.focusWidget(), &license);
@@ -152,6 +154,7 @@ TEST_F(QtInfoDialogs, EnterOnLicenseOpensTheReadOnlyLicenceOverTheAboutBox) {
       EXPECT_EQ(text1.geometry(), QRect(8, 8, 457, 193));
       EXPECT_EQ(ok.geometry(), QRect(176, 216, 121, 25));
       EXPECT_EQ(ok.text(), "OK");
+      EXPECT_EQ(testing::ClippedCaptions(licence), std::vector<std::string>{});
       EXPECT_EQ(text1.toPlainText(),
                 QString::fromLatin1(LicenceText().data(), int(LicenceText().size()))
                     .replace("\r\n", "\n"));

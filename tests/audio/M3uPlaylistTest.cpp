@@ -2,14 +2,14 @@
 
 #include <filesystem>
 
-#include "ScratchDir.h"
 #include "platform/linux/audio/M3uPlaylist.h"
+#include "samples/SampleFiles.h"
 
 namespace vs {
 namespace {
 
-using test::ScratchDir;
-using test::WriteText;
+using samples::TempDir;
+using samples::WriteText;
 using Entries = std::vector<std::string>;
 
 TEST(ParseM3u, KeepsEntriesAndDropsCommentsBlanksBomAndLineEnds) {
@@ -50,7 +50,7 @@ class ExpandPlaylistTest : public ::testing::Test {
     return path;
   }
 
-  ScratchDir dir_;
+  TempDir dir_;
 };
 
 TEST_F(ExpandPlaylistTest, ResolvesEntriesAgainstTheListsFolderAndPassesOverTheUnplayable) {

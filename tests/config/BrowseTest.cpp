@@ -1,11 +1,11 @@
 #include <gmock/gmock.h>
 #include <sys/stat.h>
 
-#include "TempDirectory.h"
 #include "platform/linux/browse/Directories.h"
 #include "platform/linux/browse/DriveMemory.h"
 #include "platform/linux/browse/Drives.h"
 #include "platform/linux/browse/Pattern.h"
+#include "samples/SampleFiles.h"
 
 namespace vs::browse {
 namespace {
@@ -55,8 +55,8 @@ TEST(Pattern, IgnoresCaseAndTakesSeveralPatterns) {
 }
 
 TEST(Directories, ListPlainFilesAndSubdirectoriesWithoutHiddenOnes) {
-  testing::TempDirectory dir;
-  for (const char* file : {"b.bmp", "A.BMP", ".hidden.bmp", "c.jpg"}) dir.AddFile(file);
+  samples::TempDir dir;
+  for (const char* file : {"b.bmp", "A.BMP", ".hidden.bmp", "c.jpg"}) dir.Write(file, {'x'});
   for (const char* sub : {"zeta", "Alpha", ".git", "dir.bmp"}) dir.AddDirectory(sub);
   EXPECT_THAT(ListFiles(dir.Path(), "*.bmp"), Optional(ElementsAre("A.BMP", "b.bmp")));
   EXPECT_THAT(ListSubdirectories(dir.Path()), Optional(ElementsAre("Alpha", "dir.bmp", "zeta")));
@@ -64,7 +64,7 @@ TEST(Directories, ListPlainFilesAndSubdirectoriesWithoutHiddenOnes) {
 }
 
 TEST(Directories, VanishedDirectoryOpensItsNearestReadableAncestor) {
-  testing::TempDirectory dir;
+  samples::TempDir dir;
   dir.AddDirectory("a/b");
   EXPECT_EQ(NearestReadableDirectory(dir.Path() + "/a/b/"), dir.Path() + "/a/b");
   EXPECT_EQ(NearestReadableDirectory(dir.Path() + "/a/gone/deeper"), dir.Path() + "/a");

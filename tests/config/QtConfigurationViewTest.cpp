@@ -11,8 +11,9 @@
 #include <QTimer>
 #include <map>
 
-#include "TempDirectory.h"
+#include "CaptionsFit.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
+#include "samples/SampleFiles.h"
 
 namespace vs {
 namespace {
@@ -44,7 +45,7 @@ struct RecordedEvents : ConfigurationEvents {
 class QtConfigurationViewTest : public ::testing::Test {
  protected:
   QtConfigurationViewTest() {
-    for (const char* file : {"b.bmp", "A.BMP", ".hidden.bmp", "c.jpg"}) dir.AddFile(file);
+    for (const char* file : {"b.bmp", "A.BMP", ".hidden.bmp", "c.jpg"}) dir.Write(file, {'x'});
     dir.AddDirectory("sub.bmp");
     previous = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(dir.Path()));
@@ -60,7 +61,7 @@ class QtConfigurationViewTest : public ::testing::Test {
     return found;
   }
 
-  testing::TempDirectory dir;
+  samples::TempDir dir;
   QString previous;
   RecordedEvents events;
   std::unique_ptr<ConfigurationView> view;
@@ -122,6 +123,19 @@ TEST_F(QtConfigurationViewTest, CaptionsAndToolTipsAreExactAndPlain) {
     EXPECT_EQ(shown, tip) << name;
     EXPECT_FALSE(Qt::mightBeRichText(shown)) << name << ": the <...> words would vanish";
   }
+}
+
+TEST_F(QtConfigurationViewTest, EveryCaptionFitsItsControlAsShown) {
+  std::vector<std::string> clipped;
+  QTimer::singleShot(0, [&] {
+    clipped = testing::ClippedCaptions(*dialog);
+    dialog->close();
+  });
+  view->ShowModal();
+  EXPECT_THAT(clipped, ElementsAre());
+  // Smaller, not another face: the desktop's choice of family stays.
+  EXPECT_EQ(dialog->font().family(), QApplication::font().family());
+  EXPECT_LE(dialog->font().pointSizeF(), 8);
 }
 
 TEST_F(QtConfigurationViewTest, TabOrderStartsAtOkAndNoButtonIsDefault) {

@@ -16,21 +16,22 @@ fail() {
   exit 1
 }
 
-# start_xvfb WIDTHxHEIGHT: a private X server on a free display.
+# start_xvfb WIDTHxHEIGHT: a private X server; it picks a free display
+# itself, so tests running side by side never share one.
 start_xvfb() {
-  local size=${1:-1024x768} number
-  for number in $(seq 90 199); do
-    [ -e "/tmp/.X${number}-lock" ] && continue
-    Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    export DISPLAY=":$number"
-    for _ in $(seq 1 100); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      kill -0 "${E2E_PIDS[-1]}" 2>/dev/null || break
-      sleep 0.05
-    done
+  local size=${1:-1024x768} number=""
+  exec {display_fd}<> <(:)
+  Xvfb -displayfd "$display_fd" -screen 0 "${size}x24" -nolisten tcp -noreset \
+    >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  read -r -t 10 -u "$display_fd" number || fail "no X server could be started"
+  exec {display_fd}<&-
+  export DISPLAY=":$number"
+  for _ in $(seq 1 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.05
   done
-  fail "no X server could be started"
+  fail "the X server on $DISPLAY does not answer"
 }
 
 # install_program DIR: a copy of the program and its splash picture, so the

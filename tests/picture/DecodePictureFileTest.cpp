@@ -20,15 +20,15 @@ std::string FailureOfPath(const std::string& path) {
 
 TEST(DecodePictureFileTest, FilesThatAreNoPicturesFail) {
   const TempDir dir;
-  EXPECT_EQ(FailureOfPath(dir.Path("missing.jpg")), "File not found: " + dir.Path("missing.jpg"));
+  EXPECT_EQ(FailureOfPath(dir / "missing.jpg"), "File not found: " + dir / "missing.jpg");
   EXPECT_EQ(FailureOfPath(""), "File not found: ");
   const std::string text = dir.Write("notes.bmp", {'h', 'e', 'l', 'l', 'o'});
   EXPECT_EQ(FailureOfPath(text), "Invalid picture: " + text + " is not a BMP, JPEG or GIF file");
   const std::string empty = dir.Write("empty.gif", {});
   EXPECT_EQ(FailureOfPath(empty), "Invalid picture: " + empty + " is not a BMP, JPEG or GIF file");
-  EXPECT_EQ(FailureOfPath(dir.Path("")).rfind("Cannot open file: ", 0), 0u);
+  EXPECT_EQ(FailureOfPath(dir / "").rfind("Cannot open file: ", 0), 0u);
   // A FIFO without a writer must not block the saver.
-  const std::string fifo = dir.Path("fifo.jpg");
+  const std::string fifo = dir / "fifo.jpg";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(FailureOfPath(fifo), "Cannot open file: " + fifo + " is not a regular file");
 }

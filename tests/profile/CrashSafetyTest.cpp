@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "TempDir.h"
 #include "platform/linux/profile/IniProfile.h"
+#include "samples/SampleFiles.h"
 
 namespace vs {
 namespace {
@@ -28,11 +28,11 @@ void WriteAll(IniProfile& profile, char fill) {
 }
 
 std::string ContentWith(char fill) {
-  test::TempDir dir;
+  samples::TempDir dir;
   IniProfile profile(dir.Path());
   WriteAll(profile, fill);
   profile.Commit();
-  return test::ReadFile(dir / kFile);
+  return samples::ReadFile(dir / kFile);
 }
 
 TEST(CrashSafety, KillDuringCommitsLeavesOldOrNewFile) {
@@ -40,8 +40,8 @@ TEST(CrashSafety, KillDuringCommitsLeavesOldOrNewFile) {
   const std::string contentB = ContentWith('b');
   std::mt19937 random(12345);
   for (int round = 0; round < 20; ++round) {
-    test::TempDir dir;
-    test::WriteFile(dir / kFile, contentA);
+    samples::TempDir dir;
+    samples::WriteText(dir / kFile, contentA);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -56,7 +56,7 @@ TEST(CrashSafety, KillDuringCommitsLeavesOldOrNewFile) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
 
-    const std::string content = test::ReadFile(dir / kFile);
+    const std::string content = samples::ReadFile(dir / kFile);
     EXPECT_TRUE(content == contentA || content == contentB) << "round " << round;
     // A kill between creating and renaming the temporary file may leave it;
     // it is hidden and named after the file, and nothing reads it.

@@ -9,15 +9,15 @@
 #include <optional>
 #include <string>
 
-#include "TempDir.h"
 #include "platform/linux/profile/IniProfile.h"
+#include "samples/SampleFiles.h"
 
 namespace vs {
 namespace {
 
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
+using samples::ReadFile;
+using samples::TempDir;
+using samples::WriteText;
 
 constexpr const char* kFile = "VostramelSaver.ini";
 constexpr const char* kSection = "VOSTRAMELSAVER";
@@ -62,7 +62,7 @@ class ScopedEnv {
 };
 
 TEST_F(IniProfileTest, ReadCutsValueOrDefaultToBuffer) {
-  WriteFile(FilePath(), "[vostramelsaver]\nTOTAL=1000\nEMPTY=\nPATH=/a/b.jpg\n");
+  WriteText(FilePath(), "[vostramelsaver]\nTOTAL=1000\nEMPTY=\nPATH=/a/b.jpg\n");
   EXPECT_EQ(Get(profile_, "total", "", 4), "100");
   EXPECT_EQ(Get(profile_, "EMPTY"), "");
   EXPECT_EQ(Get(profile_, "ABSENT", "5000"), "5000");
@@ -74,7 +74,7 @@ TEST_F(IniProfileTest, ReadCutsValueOrDefaultToBuffer) {
 }
 
 TEST_F(IniProfileTest, WritesStayPendingUntilCommit) {
-  WriteFile(FilePath(), "; mine\r\n[VOSTRAMELSAVER]\r\nTIMER=5000\r\n\r\n[OTHER]\r\nx=1\r\n");
+  WriteText(FilePath(), "; mine\r\n[VOSTRAMELSAVER]\r\nTIMER=5000\r\n\r\n[OTHER]\r\nx=1\r\n");
   Put(profile_, "timer", "7000");
   Put(profile_, "TOTAL_IMAGES_DISPLAY", "0");
   EXPECT_EQ(Get(profile_, "TIMER"), "7000");
@@ -118,13 +118,13 @@ TEST_F(IniProfileTest, BareNameResolvesInUserConfigFolder) {
 }
 
 TEST_F(IniProfileTest, SeesOutsideChangesOfTheFile) {
-  WriteFile(FilePath(), "[VOSTRAMELSAVER]\nTIMER=1000\n");
+  WriteText(FilePath(), "[VOSTRAMELSAVER]\nTIMER=1000\n");
   EXPECT_EQ(Get(profile_, "TIMER"), "1000");
   // Same size, rewritten in place: the time stamp tells.
-  WriteFile(FilePath(), "[VOSTRAMELSAVER]\nTIMER=2000\n");
+  WriteText(FilePath(), "[VOSTRAMELSAVER]\nTIMER=2000\n");
   EXPECT_EQ(Get(profile_, "TIMER"), "2000");
   // Replaced by rename, as an editor would.
-  WriteFile(dir_ / "other", "[VOSTRAMELSAVER]\nTIMER=3000\n");
+  WriteText(dir_ / "other", "[VOSTRAMELSAVER]\nTIMER=3000\n");
   ASSERT_EQ(rename((dir_ / "other").c_str(), FilePath().c_str()), 0);
   EXPECT_EQ(Get(profile_, "TIMER"), "3000");
   ASSERT_EQ(unlink(FilePath().c_str()), 0);
@@ -137,7 +137,7 @@ TEST_F(IniProfileTest, SeesOutsideChangesOfTheFile) {
 
 TEST_F(IniProfileTest, UnwritableFolderLeavesNothingAndDropsWrites) {
   // Even root cannot make a folder below a regular file.
-  WriteFile(dir_ / "plain", "not a folder");
+  WriteText(dir_ / "plain", "not a folder");
   IniProfile blocked(dir_ / "plain/config");
   Put(blocked, "TIMER", "7000");
   EXPECT_EQ(Get(blocked, "TIMER"), "7000");
@@ -149,7 +149,7 @@ TEST_F(IniProfileTest, UnwritableFolderLeavesNothingAndDropsWrites) {
 
 TEST_F(IniProfileTest, FullDiskKeepsOldFileAndRereadsIt) {
   const std::string old = "[VOSTRAMELSAVER]\nTIMER=5000\n";
-  WriteFile(FilePath(), old);
+  WriteText(FilePath(), old);
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
@@ -182,7 +182,7 @@ TEST_F(IniProfileTest, NonRegularFileIsNeitherReadNorReplaced) {
 }
 
 TEST_F(IniProfileTest, KeepsPermissionsAndFollowsLinks) {
-  WriteFile(dir_ / "real.ini", "[VOSTRAMELSAVER]\nTIMER=5000\n");
+  WriteText(dir_ / "real.ini", "[VOSTRAMELSAVER]\nTIMER=5000\n");
   ASSERT_EQ(chmod((dir_ / "real.ini").c_str(), 0640), 0);
   ASSERT_EQ(symlink("real.ini", FilePath().c_str()), 0);
   Put(profile_, "TIMER", "7000");
@@ -201,7 +201,7 @@ TEST_F(IniProfileTest, HostileFileReadsWithoutHarm) {
   const std::string longValue(1 << 20, 'x');
   const std::string junk =
       garbage + "\n" + std::string(1 << 20, '[') + "\n" + std::string(1 << 20, '=') + "\n";
-  WriteFile(FilePath(), junk + "[VOSTRAMELSAVER]\nP=\xFF\xFE\x80.jpg\nLONG=" + longValue +
+  WriteText(FilePath(), junk + "[VOSTRAMELSAVER]\nP=\xFF\xFE\x80.jpg\nLONG=" + longValue +
                             "\n[JUNK]\n" + garbage);
   EXPECT_EQ(Get(profile_, "P"), "\xFF\xFE\x80.jpg");
   EXPECT_EQ(Get(profile_, "LONG", "", longValue.size() + 1), longValue);

@@ -2,14 +2,16 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace vs::samples {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vs-picture-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "vs-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }
@@ -20,12 +22,36 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
-  const std::string path = Path(name);
+  const std::string path = *this / name;
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
   return path;
+}
+
+void TempDir::AddDirectory(const std::string& relative) const {
+  std::filesystem::create_directories(*this / relative);
+}
+
+std::vector<std::string> TempDir::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 }  // namespace vs::samples

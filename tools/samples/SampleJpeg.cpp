@@ -12,28 +12,48 @@ namespace vs::samples {
 
 namespace {
 
-// Owns the memory that jpeg_mem_dest fills.
-struct MemoryDestination {
-  unsigned char* data = nullptr;
-  unsigned long size = 0;
-  ~MemoryDestination() { std::free(data); }
-  Bytes Take() const { return Bytes(data, data + size); }
+// One compression into memory, with the library's defaults for the input set
+// up; the caller adjusts Info() before Start().
+class MemoryCompressor {
+ public:
+  MemoryCompressor(int width, int height, int components, J_COLOR_SPACE space) {
+    info_.err = jpeg_std_error(&errors_);
+    jpeg_create_compress(&info_);
+    jpeg_mem_dest(&info_, &data_, &size_);
+    info_.image_width = static_cast<JDIMENSION>(width);
+    info_.image_height = static_cast<JDIMENSION>(height);
+    info_.input_components = components;
+    info_.in_color_space = space;
+    jpeg_set_defaults(&info_);
+  }
+  ~MemoryCompressor() {
+    jpeg_destroy_compress(&info_);
+    std::free(data_);
+  }
+  MemoryCompressor(const MemoryCompressor&) = delete;
+  MemoryCompressor& operator=(const MemoryCompressor&) = delete;
+
+  jpeg_compress_struct& Info() { return info_; }
+  void Start() { jpeg_start_compress(&info_, TRUE); }
+  void WriteRow(JSAMPLE* samples) { jpeg_write_scanlines(&info_, &samples, 1); }
+  Bytes Finish() {
+    jpeg_finish_compress(&info_);
+    return Bytes(data_, data_ + size_);
+  }
+
+ private:
+  jpeg_compress_struct info_{};
+  jpeg_error_mgr errors_{};
+  unsigned char* data_ = nullptr;
+  unsigned long size_ = 0;
 };
 
 }  // namespace
 
 Bytes EncodeJpeg(int width, int height, const RowSource& rows, const JpegOptions& options) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  MemoryDestination out;
-  jpeg_mem_dest(&info, &out.data, &out.size);
-  info.image_width = static_cast<JDIMENSION>(width);
-  info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = options.grayscale ? 1 : 3;
-  info.in_color_space = options.grayscale ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&info);
+  MemoryCompressor jpeg(width, height, options.grayscale ? 1 : 3,
+                        options.grayscale ? JCS_GRAYSCALE : JCS_RGB);
+  jpeg_compress_struct& info = jpeg.Info();
   jpeg_set_quality(&info, options.quality, TRUE);
   info.arith_code = options.arithmetic ? TRUE : FALSE;
   if (!options.grayscale) {
@@ -41,7 +61,7 @@ Bytes EncodeJpeg(int width, int height, const RowSource& rows, const JpegOptions
     info.comp_info[0].v_samp_factor = options.lumaV;
   }
   if (options.progressive) jpeg_simple_progression(&info);
-  jpeg_start_compress(&info, TRUE);
+  jpeg.Start();
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width));
   std::vector<JSAMPLE> samples(static_cast<std::size_t>(width) * 3);
   for (int y = 0; y < height; ++y) {
@@ -56,40 +76,22 @@ Bytes EncodeJpeg(int width, int height, const RowSource& rows, const JpegOptions
         samples[x * 3 + 2] = static_cast<JSAMPLE>(p);
       }
     }
-    JSAMPROW row = samples.data();
-    jpeg_write_scanlines(&info, &row, 1);
+    jpeg.WriteRow(samples.data());
   }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  return out.Take();
+  return jpeg.Finish();
 }
 
 Bytes EncodeFlatCmykJpeg(int width, int height, std::uint8_t c, std::uint8_t m, std::uint8_t y,
                          std::uint8_t k) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  MemoryDestination out;
-  jpeg_mem_dest(&info, &out.data, &out.size);
-  info.image_width = static_cast<JDIMENSION>(width);
-  info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = 4;
-  info.in_color_space = JCS_CMYK;
-  jpeg_set_defaults(&info);
-  jpeg_set_colorspace(&info, JCS_YCCK);  // also writes the Adobe marker
-  jpeg_start_compress(&info, TRUE);
+  MemoryCompressor jpeg(width, height, 4, JCS_CMYK);
+  jpeg_set_colorspace(&jpeg.Info(), JCS_YCCK);  // also writes the Adobe marker
+  jpeg.Start();
   std::vector<JSAMPLE> samples(static_cast<std::size_t>(width) * 4);
   for (std::size_t x = 0; x < samples.size(); x += 4) {
     samples[x] = c, samples[x + 1] = m, samples[x + 2] = y, samples[x + 3] = k;
   }
-  for (int row = 0; row < height; ++row) {
-    JSAMPROW data = samples.data();
-    jpeg_write_scanlines(&info, &data, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  return out.Take();
+  for (int row = 0; row < height; ++row) jpeg.WriteRow(samples.data());
+  return jpeg.Finish();
 }
 
 Pixels DecodeJpegFully(const Bytes& jpeg, int& width, int& height) {

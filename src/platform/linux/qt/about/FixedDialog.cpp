@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "platform/linux/qt/about/DialogFont.h"
 #include "platform/linux/qt/about/TwipRect.h"
 
 namespace vs::about {
@@ -29,6 +30,7 @@ FixedDialog::FixedDialog(int widthTwips, int heightTwips, std::function<void()> 
 
 void FixedDialog::ExecCentred(const QString& caption) {
   setWindowTitle(caption);
+  FitDialogFont(*this);
   const QPointer<QWidget> opener = Opener();
   // Client area over client area: the title bars then line up as well.
   QRect client(QPoint(), size());
