@@ -88,8 +88,8 @@ int main(int argc, char* argv[]) {
   ok &= Scene(2600, 1800, QColor(10, 60, 90), QColor(120, 200, 230),
               QStringLiteral("Harbour panorama"))
             .save(at("harbour.jpg"), "JPG", 90);
-  const vs::samples::Bytes gif = GifOf(
-      Scene(480, 360, QColor(90, 20, 60), QColor(240, 200, 120), QStringLiteral("Lantern")));
+  const vs::samples::Bytes gif =
+      GifOf(Scene(480, 360, QColor(90, 20, 60), QColor(240, 200, 120), QStringLiteral("Lantern")));
   ok &= WriteBytes(at("lantern.gif"),
                    QByteArray(reinterpret_cast<const char*>(gif.data()), qsizetype(gif.size())));
   ok &= WriteBytes(at("notes.txt"), "Not a picture: the slideshow passes over this entry.\n");
@@ -99,8 +99,8 @@ int main(int argc, char* argv[]) {
   vs::samples::WriteMidi(at("tune.mid").toStdString(),
                          {60, 62, 64, 65, 67, 69, 71, 72, 71, 69, 67, 65, 64, 62, 60}, 192);
 
-  const std::vector<const char*> images = {"aurora.jpg", "notes.txt", "meadow.bmp",
-                                           "harbour.jpg", "lantern.gif"};
+  const std::vector<const char*> images = {"aurora.jpg", "notes.txt", "meadow.bmp", "harbour.jpg",
+                                           "lantern.gif"};
   const std::vector<const char*> audios = {"chime.wav", "notes.txt", "tune.mid", "bells.mp3"};
   QByteArray ini = "[VOSTRAMELSAVER]\n";
   ini += "TOTAL_IMAGES_DISPLAY=" + QByteArray::number(qsizetype(images.size())) + "\n";

@@ -21,8 +21,7 @@ class Profile {
   // Creates file, section and key as needed and replaces the key's value. The
   // write may stay in memory until Commit(). Reports no failure.
   virtual void WritePrivateProfileString(const std::string& section, const std::string& key,
-                                         const std::string& value,
-                                         const std::string& fileName) = 0;
+                                         const std::string& value, const std::string& fileName) = 0;
   // Puts every pending write on disk in one crash-safe replace per file.
   virtual void Commit() = 0;
 };

@@ -6,8 +6,7 @@
 
 namespace vs {
 
-AudioPlayback::AudioPlayback(SaverWindow& window, Application& app, Support& support,
-                             Logfile& log)
+AudioPlayback::AudioPlayback(SaverWindow& window, Application& app, Support& support, Logfile& log)
     : window_(window), app_(app), support_(support), log_(log) {}
 
 void AudioPlayback::Timer2_Timer() {

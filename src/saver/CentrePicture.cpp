@@ -4,12 +4,10 @@
 
 namespace vs {
 
-void CentrePicture(SaverWindow& window, Application& app, const std::string& path,
-                   bool refresh) {
+void CentrePicture(SaverWindow& window, Application& app, const std::string& path, bool refresh) {
   // The window covers the screen, so its size in pixels is the screen's.
   const float screenWidth = static_cast<float>(window.WidthTwips()) / SaverWindow::kTwipsPerPixel;
-  const float screenHeight =
-      static_cast<float>(window.HeightTwips()) / SaverWindow::kTwipsPerPixel;
+  const float screenHeight = static_cast<float>(window.HeightTwips()) / SaverWindow::kTwipsPerPixel;
   PictureBox& picture = window.Picture1();
   if (refresh) picture.Refresh();
   picture.SetAutoSize(true);

@@ -1,6 +1,5 @@
 #include "settings/Extension.h"
 
-
 namespace vs {
 
 std::string LastThreeUpper(const std::string& path) {

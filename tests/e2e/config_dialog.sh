@@ -44,9 +44,13 @@ grep -q "^TIMER *= *6000" "$ini" || fail "display time not saved"
 saver=$!
 E2E_PIDS+=($saver)
 wait_for_window VostramelSaver >/dev/null
-sleep 7                              # the splash, then the first picture after 6 s
-screenshot "$E2E_TMP/screen.png"
-[ "$(pixel "$E2E_TMP/screen.png" 512 384)" = "0,0,255" ] || fail "the first picture is not shown"
+# The splash, then the first picture after 6 s.
+for attempt in $(seq 1 40); do
+  sleep 0.5
+  screenshot "$E2E_TMP/screen.png"
+  [ "$(pixel "$E2E_TMP/screen.png" 512 384)" = "0,0,255" ] && break
+  [ "$attempt" = 40 ] && fail "the first picture is not shown"
+done
 xdotool key space
 expect_exit $saver 5
 echo "configuration dialog: passed"

@@ -10,7 +10,8 @@ void FakeFileSystem::AppendText(const std::string& path, const std::string& byte
 }
 
 void FakeFileSystem::DeleteFile(const std::string& path) {
-  if (readOnly.count(path) || undeletable.count(path)) throw RuntimeFailure("Permission denied: " + path);
+  if (readOnly.count(path) || undeletable.count(path))
+    throw RuntimeFailure("Permission denied: " + path);
   if (files.erase(path) == 0) throw RuntimeFailure("File not found: " + path);
 }
 

@@ -2,8 +2,7 @@
 
 namespace vs::fake {
 
-std::string FakeProfile::GetPrivateProfileString(const std::string& section,
-                                                 const std::string& key,
+std::string FakeProfile::GetPrivateProfileString(const std::string& section, const std::string& key,
                                                  const std::string& defaultValue,
                                                  std::size_t bufferSize,
                                                  const std::string& fileName) {
@@ -13,14 +12,13 @@ std::string FakeProfile::GetPrivateProfileString(const std::string& section,
 }
 
 void FakeProfile::WritePrivateProfileString(const std::string& section, const std::string& key,
-                                            const std::string& value,
-                                            const std::string& fileName) {
+                                            const std::string& value, const std::string& fileName) {
   writes.push_back({section, key, value});
   Set(key, value, fileName, section);
 }
 
-void FakeProfile::Set(const std::string& key, const std::string& value,
-                      const std::string& fileName, const std::string& section) {
+void FakeProfile::Set(const std::string& key, const std::string& value, const std::string& fileName,
+                      const std::string& section) {
   files[fileName][section + "/" + key] = value;
 }
 

@@ -52,8 +52,7 @@ FakeSaverWindow::FakeSaverWindow(FakeClock& clock, Size screen,
       mediaPlayer1(sounds, clock),
       screen_(screen) {}
 
-void FakeSaverWindow::SetWindowPos(int insertAfter, int x, int y, int cx, int cy,
-                                   unsigned flags) {
+void FakeSaverWindow::SetWindowPos(int insertAfter, int x, int y, int cx, int cy, unsigned flags) {
   windowPos.push_back({insertAfter, x, y, cx, cy, flags});
   if (flags & kSwpShowWindow) shownWindow = true;
 }

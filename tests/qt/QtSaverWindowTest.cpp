@@ -131,8 +131,9 @@ TEST_F(QtSaver, InputReachesTheFormButNotThroughThePicture) {
   QCloseEvent close;
   QApplication::sendEvent(&window, &close);
   EXPECT_FALSE(close.isAccepted());
-  const std::vector<std::string> expected = {"Form_KeyDown", "Form_KeyPress", "Form_KeyUp",
-                                             "Form_MouseMove 40,50", "Form_Click", "Form_Unload"};
+  const std::vector<std::string> expected = {"Form_KeyDown", "Form_KeyPress",
+                                             "Form_KeyUp",   "Form_MouseMove 40,50",
+                                             "Form_Click",   "Form_Unload"};
   std::vector<std::string> seen;
   for (const auto& call : events.calls) {
     if (seen.empty() || seen.back() != call) seen.push_back(call);

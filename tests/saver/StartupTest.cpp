@@ -36,8 +36,8 @@ TEST(Startup, SaverModeCoversTheScreenHidesTheCursorAndStartsBothTimers) {
   SaverHarness run;
   run.platform.files.files[SaverHarness::kLog] = "last run\r\n";
   ASSERT_FALSE(run.Load("/s"));
-  EXPECT_EQ(run.LogLines(), (Lines{"Open file", "s mode", "load loadini", "sucessfully loadini",
-                                   "5000", "5000"}));
+  EXPECT_EQ(run.LogLines(),
+            (Lines{"Open file", "s mode", "load loadini", "sucessfully loadini", "5000", "5000"}));
   auto& window = run.Window();
   ASSERT_EQ(window.windowPos.size(), 1u);
   EXPECT_EQ(window.windowPos[0].insertAfter, -1);
@@ -95,9 +95,9 @@ TEST(Startup, LongIntervalsAreKeptAndAnIntervalOfZeroNeverTicks) {
   failedLoad.platform.profile.Set("TOTAL_IMAGES_DISPLAY", "x");
   ASSERT_FALSE(failedLoad.Load("/s"));
   const Lines lines = failedLoad.LogLines();
-  EXPECT_EQ(Lines(lines.end() - 4, lines.end()),
-            (Lines{"Error out in LoadIni function", "Type mismatch: \"x\" is not a number", "0",
-                   "0"}));
+  EXPECT_EQ(
+      Lines(lines.end() - 4, lines.end()),
+      (Lines{"Error out in LoadIni function", "Type mismatch: \"x\" is not a number", "0", "0"}));
   failedLoad.Advance(3600 * 1000);
   EXPECT_EQ(failedLoad.Window().timer1.ticks, 0);
   EXPECT_EQ(failedLoad.Window().picture1.loads.size(), 1u);
@@ -107,10 +107,9 @@ TEST(Startup, AMissingSplashEndsTheSaverWithTheCursorShown) {
   SaverHarness run;
   run.platform.pictures.clear();
   EXPECT_TRUE(run.Load("/s"));
-  EXPECT_EQ(run.LogLines(),
-            (Lines{"Open file", "s mode", "load loadini", "sucessfully loadini",
-                   "Error out in load frmscreensaver object",
-                   "File not found: /opt/vostramel/vostramelsaver.jpg"}));
+  EXPECT_EQ(run.LogLines(), (Lines{"Open file", "s mode", "load loadini", "sucessfully loadini",
+                                   "Error out in load frmscreensaver object",
+                                   "File not found: /opt/vostramel/vostramelsaver.jpg"}));
   EXPECT_EQ(run.platform.app.cursorCount, 0);
   EXPECT_TRUE(run.platform.app.mousePointerDefault);
   EXPECT_FALSE(run.Window().timer1.Enabled());

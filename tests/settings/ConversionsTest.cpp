@@ -1,8 +1,7 @@
-#include "settings/Conversions.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/RuntimeFailure.h"
+#include "settings/Conversions.h"
 #include "settings/Extension.h"
 #include "settings/StringArray.h"
 
@@ -28,8 +27,8 @@ TEST(Conversions, AcceptsDecimalsWithSignBlanksAndPointFractionsRoundingHalvesTo
 }
 
 TEST(Conversions, RejectsWhatIsNoNumberOrOutOfRangeWithAReadableDescription) {
-  for (const char* text : {"", " ", "abc", "x", "1e3", "0x10", "1,5", "5 5", "--1", "inf", "nan",
-                           "."}) {
+  for (const char* text :
+       {"", " ", "abc", "x", "1e3", "0x10", "1,5", "5 5", "--1", "inf", "nan", "."}) {
     EXPECT_THROW(ToInt16(text), RuntimeFailure) << text;
   }
   for (const char* text : {"32768", "-32769", "32767.5", "99999999999999999999999"}) {

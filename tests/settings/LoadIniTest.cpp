@@ -38,7 +38,7 @@ TEST_F(LoadIni, WithoutAFileWritesBothCountsAndKeepsOnlyTheSplash) {
   support.LoadIni();
   EXPECT_EQ(platform.profile.writes,
             (std::vector<FakeProfile::Write>{{"VOSTRAMELSAVER", "TOTAL_IMAGES_DISPLAY", "0"},
-                                            {"VOSTRAMELSAVER", "TOTAL_AUDIOS_DISPLAY", "0"}}));
+                                             {"VOSTRAMELSAVER", "TOTAL_AUDIOS_DISPLAY", "0"}}));
   EXPECT_GE(platform.profile.commits, 1);
   EXPECT_EQ(Images(), std::vector<std::string>{kSplash});
   EXPECT_FALSE(support.AudioFiles.HasElements());
@@ -89,9 +89,9 @@ TEST_F(LoadIni, CountsRoundHalvesToEvenAndNegativeCountsReadNoEntry) {
 }
 
 TEST_F(LoadIni, TimerDefaultsBelowOneSecondAndHasNoUpperLimit) {
-  const std::pair<const char*, int> cases[] = {
-      {"", 5000}, {"999", 5000}, {"1000", 1000}, {"60000", 60000}, {"600000", 600000},
-      {"1234567890", 123456789}};
+  const std::pair<const char*, int> cases[] = {{"", 5000},         {"999", 5000},
+                                               {"1000", 1000},     {"60000", 60000},
+                                               {"600000", 600000}, {"1234567890", 123456789}};
   for (const auto& [text, expected] : cases) {
     platform.profile.Set("TIMER", text);
     support.LoadIni();

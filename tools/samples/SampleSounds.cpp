@@ -1,11 +1,11 @@
 #include "samples/SampleSounds.h"
 
+#include <lame/lame.h>
+
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <vector>
-
-#include <lame/lame.h>
 
 namespace vs::samples {
 namespace {
