@@ -34,8 +34,8 @@ class FakeProfile : public Profile {
   std::string Get(const std::string& key, const std::string& fileName = "VostramelSaver.ini",
                   const std::string& section = "VOSTRAMELSAVER") const;
 
-  std::map<std::string, std::map<std::string, std::string>>
-      files;  // file -> "SECTION/KEY" -> value
+  // file -> "SECTION/KEY" -> value
+  std::map<std::string, std::map<std::string, std::string>> files;
   std::vector<Write> writes;
   int commits = 0;
 };
