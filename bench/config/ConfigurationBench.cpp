@@ -69,7 +69,7 @@ void BM_AddAllFrom30000Files(benchmark::State& state) {
   Dialog dialog;
   dialog.view->Dir1().SetPath(pictures.Path());
   dialog.view->File1().SetPattern("*.jpg");
-  dialog.support.ActiveTarget = 1;
+  dialog.form.ActiveTarget = 1;
   for (auto _ : state) {
     dialog.form.cmdAddAll_Click();
     state.PauseTiming();

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/RuntimeFailure.h"
-#include "platform/linux/picture/DecodePicture.h"
+#include "core/RuntimeFailure.h"
+#include "formats/picture/DecodePicture.h"
 #include "samples/SampleJpeg.h"
 
 int main(int argc, char** argv) {

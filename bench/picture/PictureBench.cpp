@@ -11,7 +11,7 @@
 
 #include "AllocationCounter.h"
 #include "BenchInputs.h"
-#include "platform/linux/picture/DecodePicture.h"
+#include "formats/picture/DecodePicture.h"
 #include "samples/SampleFiles.h"
 #include "samples/SampleJpeg.h"
 

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <string>
 
-#include "posix/PosixFileSystem.h"
-#include "profile/IniProfile.h"
+#include "platform/linux/posix/PosixFileSystem.h"
+#include "platform/linux/profile/IniProfile.h"
 #include "samples/SampleFiles.h"
 #include "settings/Logfile.h"
 #include "settings/support.h"

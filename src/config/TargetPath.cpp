@@ -1,6 +1,6 @@
 #include "config/TargetPath.h"
 
-#include "platform/Paths.h"
+#include "core/Paths.h"
 
 namespace vs {
 

@@ -7,9 +7,9 @@
 #include "about/frmAbout.h"
 #include "config/SecondsText.h"
 #include "config/TargetPath.h"
-#include "platform/RuntimeFailure.h"
-#include "settings/Conversions.h"
-#include "settings/Extension.h"
+#include "core/RuntimeFailure.h"
+#include "core/Conversions.h"
+#include "core/Extension.h"
 
 namespace vs {
 namespace {
@@ -79,21 +79,21 @@ void frm_Configuration::File1_DblClick() { cmdAdd_Click(); }
 
 void frm_Configuration::list1_Click() {
   SetListButtons(false);
-  support_.ActiveTarget = 1;
+  ActiveTarget = 1;
 }
 
 void frm_Configuration::list2_Click() {
   SetListButtons(false);
-  support_.ActiveTarget = 2;
+  ActiveTarget = 2;
 }
 
 void frm_Configuration::list1_DblClick() {
-  support_.ActiveTarget = 1;
+  ActiveTarget = 1;
   cmdRemove_Click();
 }
 
 void frm_Configuration::list2_DblClick() {
-  support_.ActiveTarget = 2;
+  ActiveTarget = 2;
   cmdRemove_Click();
 }
 
@@ -153,7 +153,7 @@ void frm_Configuration::AddFiles(bool selectedOnly) {
 }
 
 ListBox* frm_Configuration::ActiveList() {
-  switch (support_.ActiveTarget) {
+  switch (ActiveTarget) {
     case 1:
       return &view_->list1();
     case 2:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <string>
@@ -42,6 +43,9 @@ class frm_Configuration : public ConfigurationEvents {
   void cmdOK_Click() override;
   void cmdCancel_Click() override;
   void cmdMoreInfo_Click() override;
+
+  // Which target list the Remove buttons act on: 0 none, 1 pictures, 2 music.
+  std::int16_t ActiveTarget = 0;
 
  private:
   void FillTargetLists();

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "settings/Extension.h"
+#include "core/Extension.h"
 
 namespace vs {
 

@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
-#include "saver/CentrePicture.h"
-#include "settings/Extension.h"
+#include "playback/CentrePicture.h"
+#include "core/Extension.h"
 
 namespace vs {
 

@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "saver/CentrePicture.h"
-#include "settings/Conversions.h"
+#include "playback/CentrePicture.h"
+#include "core/Conversions.h"
 
 namespace vs {
 namespace {

@@ -1,6 +1,6 @@
 #include "settings/Logfile.h"
 
-#include "platform/Paths.h"
+#include "core/Paths.h"
 
 namespace vs {
 

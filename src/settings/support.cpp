@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "platform/Paths.h"
-#include "settings/Conversions.h"
+#include "core/Paths.h"
+#include "core/Conversions.h"
 
 namespace vs {
 

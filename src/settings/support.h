@@ -5,7 +5,7 @@
 
 #include "platform/Profile.h"
 #include "settings/Logfile.h"
-#include "settings/StringArray.h"
+#include "core/StringArray.h"
 
 namespace vs {
 
@@ -34,8 +34,6 @@ class Support {
   std::int16_t TotalImages = 0;
   std::int16_t TotalAudios = 0;
   std::int32_t TimerInterval = 0;
-  // Which target list the configuration dialog's Remove buttons act on.
-  std::int16_t ActiveTarget = 0;
 
  private:
   // Reads the count key; writes "0" when it is absent or empty.

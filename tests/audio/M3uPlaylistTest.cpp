@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/linux/audio/M3uPlaylist.h"
+#include "formats/m3u/M3uPlaylist.h"
 #include "samples/SampleFiles.h"
 
 namespace vs {

@@ -2,7 +2,7 @@
 #include <stdlib.h>
 
 #include "PlayerDriver.h"
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 #include "platform/linux/audio/SdlMediaPlayer.h"
 #include "samples/SampleFiles.h"
 #include "samples/SampleSounds.h"

@@ -82,17 +82,17 @@ TEST_F(ConfigurationTest, ListClicksSetButtonsAndActiveTarget) {
   form.File1_Click();
   EXPECT_TRUE(view->add.enabled && view->addAll.enabled);
   EXPECT_FALSE(view->remove.enabled || view->removeAll.enabled);
-  EXPECT_EQ(support.ActiveTarget, 0);
+  EXPECT_EQ(form.ActiveTarget, 0);
 
   form.list1_Click();
   EXPECT_FALSE(view->add.enabled || view->addAll.enabled);
   EXPECT_TRUE(view->remove.enabled && view->removeAll.enabled);
-  EXPECT_EQ(support.ActiveTarget, 1);
+  EXPECT_EQ(form.ActiveTarget, 1);
 
   form.list2_Click();
-  EXPECT_EQ(support.ActiveTarget, 2);
+  EXPECT_EQ(form.ActiveTarget, 2);
   form.File1_Click();
-  EXPECT_EQ(support.ActiveTarget, 2);
+  EXPECT_EQ(form.ActiveTarget, 2);
 }
 
 TEST_F(ConfigurationTest, BrowsingChainAppliesComboTextOnDirectoryChange) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/Extension.h"
+#include "core/Extension.h"
 
 namespace vs::fake {
 

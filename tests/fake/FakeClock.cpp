@@ -1,6 +1,6 @@
 #include "FakeClock.h"
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs::fake {
 

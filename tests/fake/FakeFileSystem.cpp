@@ -1,6 +1,6 @@
 #include "FakeFileSystem.h"
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs::fake {
 

@@ -1,6 +1,6 @@
 #include "FakeSaverWindow.h"
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs::fake {
 

@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-#include "platform/RuntimeFailure.h"
-#include "platform/linux/picture/DecodePicture.h"
+#include "core/RuntimeFailure.h"
+#include "formats/picture/DecodePicture.h"
 #include "samples/SampleFiles.h"
 #include "samples/SamplePixels.h"
 

@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "platform/linux/profile/IniDocument.h"
+#include "formats/ini/IniDocument.h"
 
 namespace vs {
 namespace {

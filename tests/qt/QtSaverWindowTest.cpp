@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/RuntimeFailure.h"
-#include "qt/QtApplication.h"
-#include "qt/QtSaverWindow.h"
-#include "qt/QtTimer.h"
+#include "core/RuntimeFailure.h"
+#include "platform/linux/qt/QtApplication.h"
+#include "platform/linux/qt/QtSaverWindow.h"
+#include "platform/linux/qt/QtTimer.h"
 
 namespace vs {
 namespace {

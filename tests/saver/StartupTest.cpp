@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SaverHarness.h"
-#include "saver/CentrePicture.h"
+#include "playback/CentrePicture.h"
 
 namespace vs {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/RuntimeFailure.h"
-#include "settings/Conversions.h"
-#include "settings/Extension.h"
-#include "settings/StringArray.h"
+#include "core/RuntimeFailure.h"
+#include "core/Conversions.h"
+#include "core/Extension.h"
+#include "core/StringArray.h"
 
 namespace vs {
 namespace {

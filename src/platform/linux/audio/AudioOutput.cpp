@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "platform/RuntimeFailure.h"
-#include "platform/linux/audio/M3uPlaylist.h"
+#include "core/RuntimeFailure.h"
+#include "formats/m3u/M3uPlaylist.h"
 
 namespace vs {
 namespace {

@@ -1,4 +1,4 @@
-#include "posix/PosixFileSystem.h"
+#include "platform/linux/posix/PosixFileSystem.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 namespace {

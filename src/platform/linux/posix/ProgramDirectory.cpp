@@ -1,4 +1,4 @@
-#include "posix/ProgramDirectory.h"
+#include "platform/linux/posix/ProgramDirectory.h"
 
 #include <filesystem>
 #include <system_error>

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/linux/profile/AtomicReplace.h"
+#include "formats/io/AtomicReplace.h"
 
 namespace vs {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "platform/Profile.h"
 #include "platform/linux/profile/FileSnapshot.h"
-#include "platform/linux/profile/IniDocument.h"
+#include "formats/ini/IniDocument.h"
 
 namespace vs {
 

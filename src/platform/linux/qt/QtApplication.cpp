@@ -1,4 +1,4 @@
-#include "qt/QtApplication.h"
+#include "platform/linux/qt/QtApplication.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "qt/QtMediaPlayerWidget.h"
+#include "platform/linux/qt/QtMediaPlayerWidget.h"
 
 namespace vs {
 

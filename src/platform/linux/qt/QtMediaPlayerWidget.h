@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/MediaPlayer.h"
-#include "qt/KeyHandlers.h"
+#include "platform/linux/qt/KeyHandlers.h"
 
 namespace vs {
 

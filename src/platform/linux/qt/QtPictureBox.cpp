@@ -1,4 +1,4 @@
-#include "qt/QtPictureBox.h"
+#include "platform/linux/qt/QtPictureBox.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "picture/DecodePicture.h"
+#include "formats/picture/DecodePicture.h"
 
 namespace vs {
 namespace {

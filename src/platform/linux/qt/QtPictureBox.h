@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "platform/PictureBox.h"
-#include "qt/KeyHandlers.h"
+#include "platform/linux/qt/KeyHandlers.h"
 
 namespace vs {
 

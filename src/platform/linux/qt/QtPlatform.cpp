@@ -1,12 +1,12 @@
-#include "qt/QtPlatform.h"
+#include "platform/linux/qt/QtPlatform.h"
 
-#include "audio/SdlMediaPlayer.h"
+#include "platform/linux/audio/SdlMediaPlayer.h"
 #include "platform/AboutView.h"
 #include "platform/ConfigurationView.h"
 #include "platform/MoreInfoView.h"
-#include "qt/QtSaverWindow.h"
-#include "qt/about/QtAboutViews.h"
-#include "qt/config/QtConfigurationView.h"
+#include "platform/linux/qt/QtSaverWindow.h"
+#include "platform/linux/qt/about/QtAboutViews.h"
+#include "platform/linux/qt/config/QtConfigurationView.h"
 
 namespace vs {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "posix/PosixFileSystem.h"
-#include "profile/IniProfile.h"
-#include "qt/QtApplication.h"
+#include "platform/linux/posix/PosixFileSystem.h"
+#include "platform/linux/profile/IniProfile.h"
+#include "platform/linux/qt/QtApplication.h"
 
 namespace vs {
 

@@ -1,4 +1,4 @@
-#include "qt/QtSaverWindow.h"
+#include "platform/linux/qt/QtSaverWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "qt/Dispatch.h"
+#include "platform/linux/qt/Dispatch.h"
 
 namespace vs {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "platform/Application.h"
 #include "platform/SaverWindow.h"
-#include "qt/QtMediaPlayerWidget.h"
-#include "qt/QtPictureBox.h"
-#include "qt/QtTimer.h"
+#include "platform/linux/qt/QtMediaPlayerWidget.h"
+#include "platform/linux/qt/QtPictureBox.h"
+#include "platform/linux/qt/QtTimer.h"
 
 namespace vs {
 

@@ -1,8 +1,8 @@
-#include "qt/QtTimer.h"
+#include "platform/linux/qt/QtTimer.h"
 
 #include <string>
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 

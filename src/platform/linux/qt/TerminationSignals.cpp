@@ -1,4 +1,4 @@
-#include "qt/TerminationSignals.h"
+#include "platform/linux/qt/TerminationSignals.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>

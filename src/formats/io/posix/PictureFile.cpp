@@ -1,4 +1,4 @@
-#include "platform/linux/picture/PictureFile.h"
+#include "formats/io/PictureFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/RuntimeFailure.h"
-#include "platform/linux/picture/PictureSupport.h"
+#include "core/RuntimeFailure.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

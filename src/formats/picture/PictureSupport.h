@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/linux/picture/DecodePicture.h"
+#include "formats/picture/DecodePicture.h"
 
 namespace vs {
 

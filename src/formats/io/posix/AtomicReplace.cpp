@@ -1,4 +1,4 @@
-#include "platform/linux/profile/AtomicReplace.h"
+#include "formats/io/AtomicReplace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

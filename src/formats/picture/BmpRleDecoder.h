@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/linux/picture/BmpLayout.h"
-#include "platform/linux/picture/DecodePicture.h"
-#include "platform/linux/picture/PictureFile.h"
+#include "formats/picture/BmpLayout.h"
+#include "formats/picture/DecodePicture.h"
+#include "formats/io/PictureFile.h"
 
 namespace vs {
 

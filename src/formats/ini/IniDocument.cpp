@@ -1,4 +1,4 @@
-#include "platform/linux/profile/IniDocument.h"
+#include "formats/ini/IniDocument.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/audio/M3uPlaylist.h"
+#include "formats/m3u/M3uPlaylist.h"
 
 #include <algorithm>
 #include <cctype>

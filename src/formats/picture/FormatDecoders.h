@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/linux/picture/DecodePicture.h"
-#include "platform/linux/picture/PictureFile.h"
+#include "formats/picture/DecodePicture.h"
+#include "formats/io/PictureFile.h"
 
 namespace vs {
 

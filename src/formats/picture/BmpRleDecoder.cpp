@@ -1,8 +1,8 @@
-#include "platform/linux/picture/BmpRleDecoder.h"
+#include "formats/picture/BmpRleDecoder.h"
 
 #include <cstdio>
 
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/picture/FormatDecoders.h"
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/FormatDecoders.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

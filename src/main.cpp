@@ -3,9 +3,9 @@
 #include <string>
 
 #include "config/frm_Configuration.h"
-#include "posix/ProgramDirectory.h"
-#include "qt/QtPlatform.h"
-#include "qt/TerminationSignals.h"
+#include "platform/linux/posix/ProgramDirectory.h"
+#include "platform/linux/qt/QtPlatform.h"
+#include "platform/linux/qt/TerminationSignals.h"
 #include "saver/frmScreenSaver.h"
 #include "settings/Logfile.h"
 #include "settings/support.h"

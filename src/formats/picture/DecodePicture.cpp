@@ -1,12 +1,12 @@
-#include "platform/linux/picture/DecodePicture.h"
+#include "formats/picture/DecodePicture.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "platform/linux/picture/FormatDecoders.h"
-#include "platform/linux/picture/PictureFile.h"
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/FormatDecoders.h"
+#include "formats/io/PictureFile.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/linux/picture/PictureFile.h"
+#include "formats/io/PictureFile.h"
 
 namespace vs {
 

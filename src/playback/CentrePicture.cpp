@@ -1,6 +1,6 @@
-#include "saver/CentrePicture.h"
+#include "playback/CentrePicture.h"
 
-#include "settings/Conversions.h"
+#include "core/Conversions.h"
 
 namespace vs {
 

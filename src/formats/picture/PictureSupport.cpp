@@ -1,8 +1,8 @@
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/PictureSupport.h"
 
 #include <algorithm>
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 

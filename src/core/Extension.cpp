@@ -1,4 +1,4 @@
-#include "settings/Extension.h"
+#include "core/Extension.h"
 
 namespace vs {
 

@@ -1,9 +1,9 @@
-#include "platform/linux/picture/BmpLayout.h"
+#include "formats/picture/BmpLayout.h"
 
 #include <algorithm>
 #include <string>
 
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

@@ -1,11 +1,11 @@
-#include "settings/Conversions.h"
+#include "core/Conversions.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 namespace {

@@ -1,9 +1,9 @@
 #include <vector>
 
-#include "platform/linux/picture/BmpLayout.h"
-#include "platform/linux/picture/BmpRleDecoder.h"
-#include "platform/linux/picture/FormatDecoders.h"
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/BmpLayout.h"
+#include "formats/picture/BmpRleDecoder.h"
+#include "formats/picture/FormatDecoders.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

@@ -13,8 +13,8 @@
 #include <jerror.h>
 // clang-format on
 
-#include "platform/linux/picture/FormatDecoders.h"
-#include "platform/linux/picture/PictureSupport.h"
+#include "formats/picture/FormatDecoders.h"
+#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 

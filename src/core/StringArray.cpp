@@ -1,6 +1,6 @@
-#include "settings/StringArray.h"
+#include "core/StringArray.h"
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 
