@@ -9,7 +9,7 @@ namespace {
 
 AboutTexts DesignTexts() {
   return {"About VostramelSaver",
-          {"Vostramel_Saver Version: 2.0.3", kAuthorCredit,
+          {"Vostramel_Saver Version: " VS_VERSION, kAuthorCredit,
            "For updates or more information visited:", kMakerWebAddress,
            "Report bugs or comments:", kMakerEmail},
           "&License",

@@ -6,10 +6,10 @@
 
 #include "about/frmAbout.h"
 #include "config/SecondsText.h"
-#include "config/TargetPath.h"
-#include "core/RuntimeFailure.h"
 #include "core/Conversions.h"
 #include "core/Extension.h"
+#include "core/Paths.h"
+#include "core/RuntimeFailure.h"
 
 namespace vs {
 namespace {
@@ -142,7 +142,7 @@ void frm_Configuration::AddFiles(bool selectedOnly) {
     const ListBox& target = image ? images : audios;
     // A longer list would be saved with a count the loader cannot read back.
     full = target.ListCount() + static_cast<int>(batch.size()) >= kMaxTargetEntries;
-    if (!full) batch.push_back(TargetPath(directory, name));
+    if (!full) batch.push_back(JoinPath(directory, name));
   }
   images.AddItems(newImages);
   audios.AddItems(newAudios);

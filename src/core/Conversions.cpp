@@ -6,18 +6,12 @@
 #include <string>
 
 #include "core/RuntimeFailure.h"
+#include "core/Text.h"
 
 namespace vs {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // Only [sign] digits [. digits] with at least one digit; from_chars alone
 // would also take exponents, "inf" and "nan".

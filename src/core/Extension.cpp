@@ -1,13 +1,11 @@
 #include "core/Extension.h"
 
+#include "core/Text.h"
+
 namespace vs {
 
 std::string LastThreeUpper(const std::string& path) {
-  std::string last = path.size() > 3 ? path.substr(path.size() - 3) : path;
-  for (char& c : last) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return last;
+  return ToUpperAscii(path.size() > 3 ? std::string_view(path).substr(path.size() - 3) : path);
 }
 
 bool IsImageEntry(const std::string& path) {

@@ -4,20 +4,14 @@
 #include <exception>
 #include <string>
 
-#include "playback/CentrePicture.h"
 #include "core/Conversions.h"
+#include "core/Text.h"
+#include "playback/CentrePicture.h"
 
 namespace vs {
 namespace {
 
 constexpr float kMouseJump = 5;
-
-std::string ToLowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
 
 }  // namespace
 

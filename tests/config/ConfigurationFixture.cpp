@@ -18,16 +18,7 @@ ConfigurationTest::ConfigurationTest()
 void ConfigurationTest::Open() { form.Show(); }
 
 std::vector<std::string> ConfigurationTest::LogLines() const {
-  std::vector<std::string> lines;
-  const auto file = platform.files.files.find(log.Path());
-  if (file == platform.files.files.end()) return lines;
-  const std::string& text = file->second;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
+  return platform.files.Lines(log.Path());
 }
 
 bool ConfigurationTest::LogHasFailure() const {

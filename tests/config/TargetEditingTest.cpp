@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "ConfigurationFixture.h"
-#include "config/TargetPath.h"
+#include "core/Paths.h"
 
 namespace vs::fake {
 namespace {
@@ -10,10 +10,10 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-TEST(TargetPath, AddsOneSeparatorEvenAtTheRoot) {
-  EXPECT_EQ(TargetPath("/", "a.jpg"), "/a.jpg");
-  EXPECT_EQ(TargetPath("/home/u", "a.jpg"), "/home/u/a.jpg");
-  EXPECT_EQ(TargetPath("/media/usb/", "a.jpg"), "/media/usb/a.jpg");
+TEST(JoinPath, AddsOneSeparatorEvenAtTheRoot) {
+  EXPECT_EQ(JoinPath("/", "a.jpg"), "/a.jpg");
+  EXPECT_EQ(JoinPath("/home/u", "a.jpg"), "/home/u/a.jpg");
+  EXPECT_EQ(JoinPath("/media/usb/", "a.jpg"), "/media/usb/a.jpg");
 }
 
 class TargetEditingTest : public ConfigurationTest {

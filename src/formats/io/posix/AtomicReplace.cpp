@@ -9,15 +9,10 @@
 #include <memory>
 #include <random>
 
+#include "core/Paths.h"
+
 namespace vs {
 namespace {
-
-std::string ParentOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
 
 // The file a symbolic link points at; the path itself otherwise, or when the
 // link dangles.
@@ -67,18 +62,17 @@ bool CreateDirectories(const std::string& directory) {
   struct stat info {};
   if (stat(directory.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
   if (errno != ENOENT) return false;
-  const std::string parent = ParentOf(directory);
+  const std::string parent = ParentDirectory(directory);
   if (parent != directory && !CreateDirectories(parent)) return false;
   return mkdir(directory.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   const std::string target = FollowLinks(path);
-  const std::string directory = ParentOf(target);
+  const std::string directory = ParentDirectory(target);
   if (!CreateDirectories(directory)) return false;
 
-  const std::size_t slash = target.rfind('/');
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  const std::string name = FileNameOf(target);
   std::string temporary;
   const int fd = CreateUniqueFile(directory + "/." + name + ".", temporary);
   if (fd < 0) return false;
