@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libgif-dev
   libmp3lame-dev libx11-dev libxfixes-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing: clang and its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
   # run: fonts for the dialogs, the General MIDI sound font for MIDI files
   fonts-dejavu-core timgm6mb-soundfont
   # tests: a private X server, real input, screenshots
