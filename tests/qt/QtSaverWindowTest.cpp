@@ -57,7 +57,7 @@ class NoProfile : public Profile {
   }
   void WritePrivateProfileString(const std::string&, const std::string&, const std::string&,
                                  const std::string&) override {}
-  void Commit() override {}
+  std::optional<std::string> Commit() override { return std::nullopt; }
 };
 
 class QtSaver : public ::testing::Test {
