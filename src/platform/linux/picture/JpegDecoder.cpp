@@ -155,7 +155,6 @@ class JpegDecompressor {
     errors_.manager.output_message = Silence;
     errors_.problem = nullptr;
     progress_.progress_monitor = CountScans;
-    info_.progress = &progress_;
   }
   ~JpegDecompressor() {
     // Also abandons the rows below the visible part without reading them.
@@ -171,10 +170,9 @@ class JpegDecompressor {
     const JpegFrameHeight frame = FindJpegFrameHeight(file_);
     const int shortHeight = std::min(frame.height, std::max(maxHeight, 1) + kRowsBelowVisible);
     const bool shortened = frame.offset != 0 && shortHeight < frame.height;
-    if (!CreateStep(&info_, file_.Stream(), frame.offset, shortened ? shortHeight : 0) ||
-        !ReadHeaderStep(&info_)) {
-      Fail();
-    }
+    if (!CreateStep(&info_, file_.Stream(), frame.offset, shortened ? shortHeight : 0)) Fail();
+    info_.progress = &progress_;  // after creation, which clears it
+    if (!ReadHeaderStep(&info_)) Fail();
     if (shortened && info_.image_height != static_cast<JDIMENSION>(shortHeight)) {
       ThrowInvalidPicture(file_.Path(), "is not a valid JPEG file (misplaced frame header)");
     }
