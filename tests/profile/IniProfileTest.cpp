@@ -215,7 +215,7 @@ TEST_F(IniProfileTest, HugeFileReadsAsAbsentAndIsNotReplaced) {
   EXPECT_EQ(Get(profile_, "TIMER"), "<default>");
   Put(profile_, "TIMER", "1000");
   EXPECT_EQ(profile_.Commit(),
-            "The settings could not be saved to " + FilePath() + ": larger than 67108864 bytes");
+            "The settings could not be saved to " + FilePath() + ": larger than 16777216 bytes");
   struct stat info {};
   ASSERT_EQ(stat(FilePath().c_str(), &info), 0);
   EXPECT_EQ(info.st_size, kSize);

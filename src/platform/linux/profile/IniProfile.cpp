@@ -13,9 +13,10 @@
 namespace vs {
 namespace {
 
-// Far above any settings file the dialog writes; a larger file reads as
-// unreadable instead of filling memory.
-constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+// Room for both lists at their longest with paths of over 200 bytes; a larger
+// file reads as unreadable. Parsing can take 60 times the file size (a file of
+// blank lines), so the bound stays far below memory sizes.
+constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
