@@ -43,6 +43,9 @@ class QtPictureBox : public QWidget, public PictureBox {
   QImage image_;
   bool autoSize_ = false;
   int width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+  // The picture's corner inside the box, in device pixels: at a fractional
+  // scale the box itself can only start on a whole logical pixel.
+  QPoint inset_;
 };
 
 }  // namespace vs
