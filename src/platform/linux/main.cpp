@@ -5,6 +5,7 @@
 #include "config/frm_Configuration.h"
 #include "posix/ProgramDirectory.h"
 #include "qt/QtPlatform.h"
+#include "qt/QtText.h"
 #include "qt/TerminationSignals.h"
 #include "saver/frmScreenSaver.h"
 #include "settings/Logfile.h"
@@ -14,7 +15,7 @@ namespace {
 
 // The arguments only, as one string.
 std::string JoinArguments(const QStringList& arguments) {
-  return arguments.mid(1).join(QLatin1Char(' ')).toStdString();
+  return vs::ToStdString(arguments.mid(1).join(QLatin1Char(' ')));
 }
 
 }  // namespace

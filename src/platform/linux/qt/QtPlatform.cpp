@@ -1,5 +1,8 @@
 #include "qt/QtPlatform.h"
 
+#include <QCoreApplication>
+#include <functional>
+
 #include "audio/SdlMediaPlayer.h"
 #include "platform/AboutView.h"
 #include "platform/ConfigurationView.h"
@@ -9,12 +12,21 @@
 #include "qt/config/QtConfigurationView.h"
 
 namespace vs {
+namespace {
+
+// Safe from SDL's audio thread: the task runs in the application's event loop.
+void PostToUiThread(std::function<void()> task) {
+  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
+}
+
+}  // namespace
 
 QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory)
     : app_(std::move(commandLine), std::move(programDirectory), profile_) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
-  return std::make_unique<QtSaverWindow>(app_, events, std::make_unique<SdlMediaPlayer>());
+  return std::make_unique<QtSaverWindow>(app_, events,
+                                         std::make_unique<SdlMediaPlayer>(&PostToUiThread));
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(

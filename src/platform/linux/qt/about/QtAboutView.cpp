@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <array>
 
+#include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
@@ -60,11 +61,11 @@ class QtAboutView : public about::FixedDialog, public AboutView {
 
   void ShowModal(const AboutTexts& texts) override {
     for (std::size_t i = 0; i < label1_.size(); ++i) {
-      label1_[i]->setText(QString::fromStdString(texts.label1[i]));
+      label1_[i]->setText(ToQString(texts.label1[i]));
     }
-    cmdLicense_.setText(QString::fromStdString(texts.cmdLicense));
-    cmdOK_.setText(QString::fromStdString(texts.cmdOK));
-    ExecCentred(QString::fromStdString(texts.caption));
+    cmdLicense_.setText(ToQString(texts.cmdLicense));
+    cmdOK_.setText(ToQString(texts.cmdOK));
+    ExecCentred(ToQString(texts.caption));
   }
 
   void Unload() override { Close(); }

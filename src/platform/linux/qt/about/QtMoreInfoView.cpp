@@ -1,5 +1,6 @@
 #include <QPlainTextEdit>
 
+#include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
@@ -30,12 +31,12 @@ class QtMoreInfoView : public about::FixedDialog, public MoreInfoView {
   }
 
   void ShowModal(const MoreInfoTexts& texts) override {
-    QString text = QString::fromStdString(texts.text1);
+    QString text = ToQString(texts.text1);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text1_.setPlainText(text);
     text1_.moveCursor(QTextCursor::Start);
-    cmdOK_.setText(QString::fromStdString(texts.cmdOK));
-    ExecCentred(QString::fromStdString(texts.caption));
+    cmdOK_.setText(ToQString(texts.cmdOK));
+    ExecCentred(ToQString(texts.caption));
   }
 
   void Unload() override { Close(); }

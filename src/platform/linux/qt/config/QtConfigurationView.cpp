@@ -1,8 +1,9 @@
 #include "platform/linux/qt/config/QtConfigurationView.h"
 
-#include <QDir>
 #include <QLabel>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/linux/browse/Drives.h"
 #include "platform/linux/qt/about/FixedDialog.h"
@@ -33,6 +34,12 @@ void Place(QWidget& widget, const char* name, const QRect& geometry, const char*
   widget.setToolTip(QString::fromLatin1(toolTip));
 }
 
+// As the file system names it (not always UTF-8); empty when it is gone.
+std::string ProcessDirectory() {
+  std::error_code error;
+  return std::filesystem::current_path(error).string();
+}
+
 QLabel* AddLabel(QWidget* dialog, const char* name, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, dialog);
   Place(*label, name, geometry);
@@ -49,12 +56,11 @@ class QtConfigurationView : public about::FixedDialog, public ConfigurationView 
         shape1_(kDarkRed, this),
         shape2_(kDarkBlue, this),
         line1_(kGreen, this),
-        drives_(browse::ListDrives(), QDir::currentPath().toStdString()),
+        drives_(browse::ListDrives(), ProcessDirectory()),
         drive1_(
             drives_, [&events] { events.Drive1_Change(); }, this),
         dir1_(
-            drives_, drive1_, QDir::currentPath().toStdString(),
-            [&events] { events.Dir1_Change(); }, this),
+            drives_, drive1_, ProcessDirectory(), [&events] { events.Dir1_Change(); }, this),
         combo1_(QStringLiteral("*.bmp"), this),
         file1_(dir1_.Path(), "*.bmp", this),
         list1_(this),
