@@ -4,6 +4,7 @@
 
 #include "config/frm_Configuration.h"
 #include "posix/ProgramDirectory.h"
+#include "qt/Dispatch.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtText.h"
 #include "qt/TerminationSignals.h"
@@ -31,9 +32,13 @@ int main(int argc, char* argv[]) {
     vs::frm_Configuration dialog(platform, support, log);
     dialog.Show();
   });
-  vs::RouteTerminationSignals([&form] { form.Form_Unload(); });
+  vs::OnHandlerFailure([&form](const std::string& handler, const std::string& description) {
+    form.HandlerFailed(handler, description);
+  });
+  vs::RouteTerminationSignals(
+      [&form] { vs::Dispatch("frmScreenSaver.Form_Unload", [&form] { form.Form_Unload(); }); });
 
-  form.Form_Load();
+  vs::Dispatch("frmScreenSaver.Form_Load", [&form] { form.Form_Load(); });
   QApplication::exec();
   platform.App().End();
 }

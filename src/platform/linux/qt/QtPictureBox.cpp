@@ -106,9 +106,4 @@ void QtPictureBox::paintEvent(QPaintEvent*) {
 
 void QtPictureBox::keyPressEvent(QKeyEvent* event) { handlers_.Deliver(*event); }
 
-void QtPictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void QtPictureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
-void QtPictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
-void QtPictureBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
-
 }  // namespace vs

@@ -29,12 +29,8 @@ class QtPictureBox : public QWidget, public PictureBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Keys are the box's own; mouse input passes on to the form.
   void keyPressEvent(QKeyEvent* event) override;
-  // Clicks and moves over the picture are not the form's: swallow them.
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   void ApplyGeometry();

@@ -7,6 +7,7 @@
 #include "platform/AboutView.h"
 #include "platform/ConfigurationView.h"
 #include "platform/MoreInfoView.h"
+#include "qt/Dispatch.h"
 #include "qt/QtSaverWindow.h"
 #include "qt/about/QtAboutViews.h"
 #include "qt/config/QtConfigurationView.h"
@@ -16,7 +17,10 @@ namespace {
 
 // Safe from SDL's audio thread: the task runs in the application's event loop.
 void PostToUiThread(std::function<void()> task) {
-  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [task = std::move(task)] { Dispatch("frmScreenSaver.MediaPlayer1_EndOfStream", task); },
+      Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -25,8 +29,7 @@ QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory)
     : app_(std::move(commandLine), std::move(programDirectory), profile_) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
-  return std::make_unique<QtSaverWindow>(app_, events,
-                                         std::make_unique<SdlMediaPlayer>(&PostToUiThread));
+  return std::make_unique<QtSaverWindow>(events, std::make_unique<SdlMediaPlayer>(&PostToUiThread));
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(
