@@ -199,7 +199,7 @@ TEST_F(QtSaver, ASignalThatARunningHandlerCausesLeavesItsFailureToThatHandler) {
   bool guarded = false;
   Dispatch("frm_Configuration.Form_Load", [&] {
     try {
-      cmdOK.click();
+      emit cmdOK.clicked();
     } catch (const RuntimeFailure&) {
       guarded = true;
     }
