@@ -4,7 +4,9 @@
 
 #include "config/frm_Configuration.h"
 #include "platform/linux/posix/ProgramDirectory.h"
+#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/QtPlatform.h"
+#include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/TerminationSignals.h"
 #include "saver/frmScreenSaver.h"
 #include "settings/Logfile.h"
@@ -14,7 +16,7 @@ namespace {
 
 // The arguments only, as one string.
 std::string JoinArguments(const QStringList& arguments) {
-  return arguments.mid(1).join(QLatin1Char(' ')).toStdString();
+  return vs::ToStdString(arguments.mid(1).join(QLatin1Char(' ')));
 }
 
 }  // namespace
@@ -30,9 +32,13 @@ int main(int argc, char* argv[]) {
     vs::frm_Configuration dialog(platform, support, log);
     dialog.Show();
   });
-  vs::RouteTerminationSignals([&form] { form.Form_Unload(); });
+  vs::OnHandlerFailure([&form](const std::string& handler, const std::string& description) {
+    form.HandlerFailed(handler, description);
+  });
+  vs::RouteTerminationSignals(
+      [&form] { vs::Dispatch("frmScreenSaver.Form_Unload", [&form] { form.Form_Unload(); }); });
 
-  form.Form_Load();
+  vs::Dispatch("frmScreenSaver.Form_Load", [&form] { form.Form_Load(); });
   QApplication::exec();
   platform.App().End();
 }

@@ -6,8 +6,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "platform/linux/profile/IniProfile.h"
 #include "samples/SampleFiles.h"
@@ -61,6 +63,9 @@ class Fixture {
   Fixture() {
     IniProfile profile(folder_.Path());
     WriteSettings(profile);
+    // A file saved in an earlier session: the profile trusts its cached copy
+    // of a file only once the last change is two seconds old.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
   }
   const std::string& Directory() const { return folder_.Path(); }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "about/frmAbout.h"
@@ -218,7 +220,9 @@ void frm_Configuration::Save() {
   // The checked text lies within 16 bits, so the product fits.
   support_.TimerInterval = ToInt32(timer.Text()) * 1000;
   WriteSetting("TIMER", std::to_string(support_.TimerInterval));
-  platform_.Profiles().Commit();
+  if (std::optional<std::string> failure = platform_.Profiles().Commit()) {
+    throw RuntimeFailure(*failure);
+  }
 }
 
 void frm_Configuration::WriteList(const char* countKey, const char* entryPrefix,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace vs {
@@ -23,7 +24,9 @@ class Profile {
   virtual void WritePrivateProfileString(const std::string& section, const std::string& key,
                                          const std::string& value, const std::string& fileName) = 0;
   // Puts every pending write on disk in one crash-safe replace per file.
-  virtual void Commit() = 0;
+  // Returns nothing when all of them got there; otherwise drops the writes that
+  // did not and returns a description of what could not be saved.
+  virtual std::optional<std::string> Commit() = 0;
 };
 
 }  // namespace vs

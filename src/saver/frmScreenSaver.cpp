@@ -74,6 +74,12 @@ void frmScreenSaver::EndSaver() {
   app_.End();
 }
 
+void frmScreenSaver::HandlerFailed(const std::string& handler, const std::string& description) {
+  log_.WriteLog("Error out in " + handler);
+  log_.WriteLog(description);
+  EndSaver();
+}
+
 void frmScreenSaver::Form_KeyDown(int, int) { EndSaver(); }
 void frmScreenSaver::Form_KeyUp(int, int) { EndSaver(); }
 void frmScreenSaver::Form_KeyPress(int) { EndSaver(); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/Platform.h"
 #include "playback/AudioPlayback.h"
@@ -23,6 +24,9 @@ class frmScreenSaver : public SaverEvents {
   void Form_Load();
   // Shows the cursor again and ends the program.
   void EndSaver();
+  // A failure that escaped the event handler `handler`, of any form: writes its
+  // failure report and ends through EndSaver.
+  void HandlerFailed(const std::string& handler, const std::string& description);
 
   void Form_KeyDown(int keyCode, int shift) override;
   void Form_KeyUp(int keyCode, int shift) override;

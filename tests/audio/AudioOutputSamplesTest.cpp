@@ -41,9 +41,10 @@ class AudioOutputSamplesTest : public ::testing::Test {
 
   Samples Record(const std::string& file) {
     {
-      SdlMediaPlayer player;
+      test::UiQueue ui;
+      SdlMediaPlayer player(ui.Poster());
       player.SetFileName(file);
-      EXPECT_TRUE(test::PlaysToTheEnd(player));
+      EXPECT_TRUE(test::PlaysToTheEnd(player, ui));
     }
     std::ifstream in(output_, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

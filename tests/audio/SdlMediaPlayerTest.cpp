@@ -1,5 +1,9 @@
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+
+#include <chrono>
+#include <thread>
 
 #include "PlayerDriver.h"
 #include "core/RuntimeFailure.h"
@@ -24,27 +28,28 @@ class SdlMediaPlayerTest : public ::testing::Test {
 
   samples::TempDir dir_;
   const std::string wav_ = dir_ / "tone.wav";
+  test::UiQueue ui_;
 };
 
 TEST_F(SdlMediaPlayerTest, AutoStartedFilePlaysThenStops) {
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   EXPECT_NE(player.PlayState(), MediaPlayer::kPlaying);
   player.SetAutoStart(true);
   player.SetFileName(wav_);
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
   player.Play();  // the saver calls play right after the name; it must not disturb the file
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
-  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
   EXPECT_EQ(player.PlayState(), SdlMediaPlayer::kStopped);
 
   // Play starts the current file again.
   player.Play();
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
-  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
 }
 
 TEST_F(SdlMediaPlayerTest, WithoutAutoStartTheFileWaitsForPlay) {
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   player.SetAutoStart(false);
   player.SetFileName(wav_);
   EXPECT_EQ(player.PlayState(), SdlMediaPlayer::kStopped);
@@ -56,7 +61,7 @@ TEST_F(SdlMediaPlayerTest, WithoutAutoStartTheFileWaitsForPlay) {
 }
 
 TEST_F(SdlMediaPlayerTest, FilesThatCannotBePlayedFailWithTheirName) {
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   EXPECT_THROW(player.Play(), RuntimeFailure);
   std::string garbage;
   for (int i = 0; i < 2000; ++i) garbage += "not a sound at all ";
@@ -86,44 +91,65 @@ TEST_F(SdlMediaPlayerTest, FilesThatCannotBePlayedFailWithTheirName) {
 TEST_F(SdlMediaPlayerTest, BrokenMidiFailsOrEnds) {
   WriteText(dir_ / "broken.mid", std::string("MThd\0\0\0\6\0\0\0\1\1\x80MTrk\xff\xff\xff\xff", 22) +
                                      std::string(100, '\x90'));
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   try {
     player.SetFileName(dir_ / "broken.mid");
   } catch (const RuntimeFailure&) {
   }
-  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
 }
 
 TEST_F(SdlMediaPlayerTest, ListPlaysOnPastBadEntriesUntilItsLastEntryEnds) {
   WriteText(dir_ / "garbage.wav", std::string(5000, 'x'));
   WriteText(dir_ / "list.m3u", "garbage.wav\ntone.wav\nmissing.wav\ngarbage.wav\ntone.wav\n");
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   player.SetFileName(dir_ / "list.m3u");
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
-  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
   // After its end the list starts again from its first playable entry.
   player.Play();
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
 }
 
+// The saver reads the play state every few seconds; reading it must not be what moves a list on.
+TEST_F(SdlMediaPlayerTest, ReadingThePlayStateStartsNothingWhileAListMovesOnByItself) {
+  WriteText(dir_ / "list.m3u", "tone.wav\ntone.wav\ntone.wav\n");
+  SdlMediaPlayer player(ui_.Poster());
+  player.SetFileName(dir_ / "list.m3u");
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  int starts = 1;
+  while (player.PlayState() == MediaPlayer::kPlaying) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (Mix_PlayingMusic() != 0) continue;
+    // An entry has ended: however often the state is read, nothing plays until the player's
+    // own end-of-entry task runs.
+    for (int i = 0; i < 20; ++i) player.PlayState();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    ui_.RunPending();
+    if (Mix_PlayingMusic() != 0) ++starts;
+  }
+  EXPECT_EQ(starts, 3);
+}
+
 TEST_F(SdlMediaPlayerTest, UnknownDriverFallsBackToTheSilentOne) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   player.SetFileName(wav_);
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
-  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
 }
 
 TEST_F(SdlMediaPlayerTest, MidiAndMp3Play) {
   samples::WriteMidi(dir_ / "notes.mid");
-  SdlMediaPlayer player;
+  SdlMediaPlayer player(ui_.Poster());
   player.SetFileName(dir_ / "notes.mid");
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
   // FluidSynth lets the last notes ring out for seconds; the next name cuts them short.
   samples::WriteSineMp3(dir_ / "tone.mp3", 0.3);
   player.SetFileName(dir_ / "tone.mp3");
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
-  EXPECT_TRUE(PlaysToTheEnd(player));
+  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
 }
 
 }  // namespace

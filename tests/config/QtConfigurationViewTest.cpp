@@ -12,8 +12,13 @@
 #include <map>
 
 #include "CaptionsFit.h"
+#include "FakePlatform.h"
+#include "config/frm_Configuration.h"
+#include "platform/linux/profile/IniProfile.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
 #include "samples/SampleFiles.h"
+#include "settings/Logfile.h"
+#include "settings/support.h"
 
 namespace vs {
 namespace {
@@ -216,6 +221,100 @@ TEST_F(QtConfigurationViewTest, ComboTextIsEditableAndReturnAddsNoItem) {
   QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(combo->count(), 2);
   EXPECT_EQ(view->Combo1().Text(), "*.txt");
+}
+
+TEST_F(QtConfigurationViewTest, StartsInAFolderWhoseNameIsNotUtf8) {
+  const std::string latin1 = dir.Path() + "/caf\xe9";
+  dir.AddDirectory("caf\xe9");
+  ASSERT_EQ(::chdir(latin1.c_str()), 0);
+  const auto started = CreateQtConfigurationView(events);
+  EXPECT_EQ(started->Dir1().Path(), latin1);
+  EXPECT_EQ(started->File1().Path(), latin1);
+}
+
+// The real dialog on the real settings file, shown and closed at once; the
+// rest of the platform is fake.
+class SettingsFilePlatform : public fake::FakePlatform {
+ public:
+  explicit SettingsFilePlatform(const std::string& configDirectory) : ini(configDirectory) {
+    makeConfigurationView = [this](ConfigurationEvents& events) {
+      auto created = CreateQtConfigurationView(events);
+      shown = dynamic_cast<QWidget*>(created.get());
+      QTimer::singleShot(0, shown, [this] { shown->close(); });
+      return created;
+    };
+  }
+  Profile& Profiles() override { return ini; }
+
+  IniProfile ini;
+  QWidget* shown = nullptr;
+};
+
+struct SettingsFileDialog {
+  explicit SettingsFileDialog(const std::string& configDirectory)
+      : platform(configDirectory),
+        log(platform.files, platform.app.programDirectory),
+        support(platform.ini, log, platform.app.programDirectory),
+        form(platform, support, log) {
+    form.Show();
+  }
+  template <typename W>
+  W* Control(const char* name) const {
+    return platform.shown->findChild<W*>(QString::fromLatin1(name));
+  }
+
+  SettingsFilePlatform platform;
+  Logfile log;
+  Support support;
+  frm_Configuration form;
+};
+
+// The first image's value in the settings file, as bytes.
+std::string SavedImage(const std::string& configDirectory) {
+  const std::string text = samples::ReadFile(configDirectory + "/VostramelSaver.ini");
+  const std::string key = "IMAGES_FILE_0=";
+  const std::size_t start = text.find(key);
+  if (start == std::string::npos) return "<absent>";
+  const std::size_t value = start + key.size();
+  return text.substr(value, text.find_first_of("\r\n", value) - value);
+}
+
+// A Latin-1 name on a UTF-8 desktop: browsed into, added, saved and loaded
+// again as the very bytes on disk, so the saver finds the file.
+TEST_F(QtConfigurationViewTest, KeepsNamesThatAreNotUtf8ThroughBrowseAddSaveAndLoad) {
+  dir.AddDirectory("config");
+  dir.AddDirectory("caf\xe9");
+  const std::string picture = dir.Write("caf\xe9/\xe9t\xe9.jpg", {'x'});
+  // Shown with U+FFFD for each byte that is not UTF-8.
+  const std::string shownPicture = QString::fromUtf8(picture.data()).toStdString();
+  {
+    SettingsFileDialog first(dir / "config");
+    auto* dir1 = first.Control<QListWidget>("Dir1");
+    const auto folder = dir1->findItems(QString::fromUtf8("caf\xe9"), Qt::MatchExactly);
+    ASSERT_EQ(folder.size(), 1);
+    emit dir1->itemActivated(folder.front());
+    auto* combo1 = first.Control<QComboBox>("Combo1");
+    combo1->setCurrentIndex(combo1->findText(QStringLiteral("*.jpg")));
+    emit combo1->activated(combo1->currentIndex());
+    auto* file1 = first.Control<QListWidget>("File1");
+    ASSERT_EQ(file1->count(), 1);
+    EXPECT_EQ(file1->item(0)->text().toStdString(), "\uFFFDt\uFFFD.jpg");
+    file1->item(0)->setSelected(true);
+    first.Control<QPushButton>("cmdAdd")->click();
+    auto* list1 = first.Control<QListWidget>("list1");
+    ASSERT_EQ(list1->count(), 1);
+    EXPECT_EQ(list1->item(0)->text().toStdString(), shownPicture);
+    EXPECT_THROW(first.form.cmdOK_Click(), fake::ProgramEnded);
+  }
+  EXPECT_EQ(SavedImage(dir / "config"), picture);
+
+  SettingsFileDialog again(dir / "config");
+  auto* list1 = again.Control<QListWidget>("list1");
+  ASSERT_EQ(list1->count(), 1);
+  EXPECT_EQ(list1->item(0)->text().toStdString(), shownPicture);
+  EXPECT_EQ(again.support.ImageFiles(0), picture);
+  EXPECT_THROW(again.form.cmdOK_Click(), fake::ProgramEnded);  // saved again as loaded
+  EXPECT_EQ(SavedImage(dir / "config"), picture);
 }
 
 }  // namespace

@@ -87,6 +87,21 @@ TEST_F(SaveTest, TimeOutOfRangeFailsBeforeAnyWriteAndKeepsTheDialogOpen) {
   EXPECT_EQ(platform.profile.Get("TIMER"), "6000");
 }
 
+TEST_F(SaveTest, CommitThatCannotBeStoredIsReportedAndKeepsTheDialogOpen) {
+  view->targets1.items = {"/p/a.jpg"};
+  platform.profile.commitFailure = "The settings could not be saved: No space left on device";
+  form.cmdOK_Click();  // returns: the program goes on
+  EXPECT_FALSE(platform.app.ended);
+  const auto lines = LogLines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2], "Error out in Ok Configuration object");
+  EXPECT_EQ(lines.back(), "The settings could not be saved: No space left on device");
+  EXPECT_THAT(view->targets1.items, ElementsAre("/p/a.jpg"));
+
+  platform.profile.commitFailure.reset();
+  EXPECT_THROW(form.cmdOK_Click(), ProgramEnded);
+}
+
 TEST_F(SaveTest, LoadedLongTimeOpensAsTextAndSavesClamped) {
   platform.profile.Set("TIMER", "120000");
   ConfigurationTest::Open();

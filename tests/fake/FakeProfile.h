@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,10 @@ class FakeProfile : public Profile {
                                       const std::string& fileName) override;
   void WritePrivateProfileString(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& fileName) override;
-  void Commit() override { ++commits; }
+  std::optional<std::string> Commit() override {
+    ++commits;
+    return commitFailure;
+  }
 
   // Sets a value without recording a write: the file as the user left it.
   void Set(const std::string& key, const std::string& value,
@@ -38,6 +42,8 @@ class FakeProfile : public Profile {
   std::map<std::string, std::map<std::string, std::string>> files;
   std::vector<Write> writes;
   int commits = 0;
+  // What every commit reports; nothing means it succeeds.
+  std::optional<std::string> commitFailure;
 };
 
 }  // namespace vs::fake

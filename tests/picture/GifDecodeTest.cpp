@@ -95,5 +95,60 @@ TEST(GifDecodeTest, AbsurdSizesFail) {
   EXPECT_NE(FailureOf(gif, 1920, 1080).find("is truncated"), std::string::npos);
 }
 
+// A black GIF on a 100 x 100 screen whose first frame is frameWidth x
+// frameHeight, interlaced, with LZW data in which each code is one pixel
+// longer than the last: `cycles` x about 8 million pixels in 5.6 KB each.
+Bytes LongLzwGif(int frameWidth, int frameHeight, int cycles) {
+  Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 100, 0, 100, 0, 0x80, 0, 0, 0, 0, 0, 0, 0, 0};
+  const auto little = [&gif](int value) {
+    gif.push_back(static_cast<std::uint8_t>(value));
+    gif.push_back(static_cast<std::uint8_t>(value >> 8));
+  };
+  gif.push_back(',');
+  little(0), little(0), little(frameWidth), little(frameHeight);
+  gif.push_back(0x40);  // interlaced, no local palette
+  gif.push_back(2);     // minimum code size: clear 4, end 5, first free code 6
+  Bytes data;
+  std::uint32_t bits = 0;
+  int count = 0;
+  const auto put = [&](int code, int width) {
+    bits |= static_cast<std::uint32_t>(code) << count;
+    for (count += width; count >= 8; count -= 8, bits >>= 8) {
+      data.push_back(static_cast<std::uint8_t>(bits));
+    }
+  };
+  int width = 3;
+  for (int cycle = 0; cycle < cycles; ++cycle) {
+    put(4, width);
+    width = 3;
+    put(0, width);
+    for (int code = 6; code <= 4000; ++code) {
+      put(code, width);  // the entry the decoder is about to add
+      if (code + 1 == (1 << width) && width < 12) ++width;
+    }
+  }
+  put(5, width);
+  put(0, 8 - count);
+  for (std::size_t at = 0; at < data.size(); at += 255) {
+    const std::size_t size = std::min<std::size_t>(255, data.size() - at);
+    gif.push_back(static_cast<std::uint8_t>(size));
+    gif.insert(gif.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+               data.begin() + static_cast<std::ptrdiff_t>(at + size));
+  }
+  gif.push_back(0);
+  gif.push_back(';');
+  return gif;
+}
+
+// 1.6 MB that really expand to the 2.1 billion pixels before the second row of
+// an interlaced 65535 x 65535 frame: refused instead of seconds of work. The
+// same data on a sensible frame decodes, so the refusal is about the frame.
+TEST(GifDecodeTest, InterlacedFrameTooCostlyToReachIsRefused) {
+  const DecodedPicture small = DecodeBytes(LongLzwGif(2000, 4000, 1), 100, 100);
+  EXPECT_EQ(small.pixels[5050], 0xFF000000u);
+  const std::string failure = FailureOf(LongLzwGif(65535, 65535, 285), 100, 100);
+  EXPECT_NE(failure.find("is too large to decode"), std::string::npos) << failure;
+}
+
 }  // namespace
 }  // namespace vs::samples

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "DecodeSample.h"
 #include "samples/SampleJpeg.h"
 
@@ -27,6 +30,7 @@ TEST_P(JpegRegionTest, VisiblePartEqualsFullDecode) {
       {203, 131, 64, 48},                       // larger; screen edge on an MCU boundary
       {203, 131, 65, 33},                       // one column into the next MCU
       {203, 131, 1, 1},   {203, 131, 250, 45},  // wider screen, shorter screen
+      {203, 131, 1, 45},  {203, 131, 2, 45},   {203, 131, 3, 30},  // a few columns
   };
   for (const Size& s : sizes) {
     SCOPED_TRACE(std::to_string(s.width) + "x" + std::to_string(s.height) + " on " +
@@ -99,7 +103,8 @@ TEST(JpegDecodeTest, TruncationBelowVisibleRowsDecodes) {
 // Sets the frame size in the SOF marker of a libjpeg-written file.
 Bytes WithClaimedSize(Bytes jpeg, int width, int height) {
   for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
-    if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+    const std::uint8_t code = jpeg[i + 1];
+    if (jpeg[i] == 0xFF && (code == 0xC0 || code == 0xC2 || code == 0xC9 || code == 0xCA)) {
       jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8),
                jpeg[i + 6] = static_cast<std::uint8_t>(height);
       jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8),
@@ -129,6 +134,65 @@ TEST(JpegDecodeTest, DamagedFilesFailCleanly) {
   ExpectDamageIsHandled(EncodeJpeg(70, 50, PhotoRows(70, 50, 5), progressive), 40, 40);
   EXPECT_NE(FailureOf({0xFF, 0xD8, 0xFF, 0xE0, 0, 0, 1, 2, 3}, 10, 10).find("is "),
             std::string::npos);
+}
+
+// Where each scan of a libjpeg-written file starts (its SOS marker) and where
+// its data ends (the next marker other than a restart marker).
+std::vector<std::pair<std::size_t, std::size_t>> ScansOf(const Bytes& jpeg) {
+  std::vector<std::pair<std::size_t, std::size_t>> scans;
+  for (std::size_t i = 2; i + 3 < jpeg.size(); ++i) {
+    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xDA) continue;
+    std::size_t end = i + 2 + (std::size_t{jpeg[i + 2]} << 8 | jpeg[i + 3]);
+    while (end + 1 < jpeg.size() &&
+           !(jpeg[end] == 0xFF && jpeg[end + 1] != 0 && (jpeg[end + 1] & 0xF8) != 0xD0)) {
+      ++end;
+    }
+    scans.emplace_back(i, end);
+    i = end - 1;
+  }
+  return scans;
+}
+
+Bytes Cut(const Bytes& bytes, std::size_t begin, std::size_t end) {
+  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
+               bytes.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+// Files that make libjpeg pass over every block many times with little data:
+// scans without data (libjpeg fills them with zeros), thousands of scans, and
+// an arithmetic-coded picture claiming far more pixels than its bytes hold.
+TEST(JpegDecodeTest, ScanBombsFail) {
+  JpegOptions progressive;
+  progressive.progressive = true;
+  progressive.grayscale = true;
+  const Bytes jpeg = EncodeJpeg(400, 300, PhotoRows(400, 300, 6), progressive);
+  const auto scans = ScansOf(jpeg);
+  ASSERT_GE(scans.size(), 2u);
+
+  Bytes starved = Cut(jpeg, 0, scans[0].first);
+  const std::size_t headerEnd =
+      scans[0].first + 2 + (std::size_t{jpeg[scans[0].first + 2]} << 8 | jpeg[scans[0].first + 3]);
+  for (int i = 0; i < 3000; ++i) {
+    starved.insert(starved.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scans[0].first),
+                   jpeg.begin() + static_cast<std::ptrdiff_t>(headerEnd));
+  }
+  starved.insert(starved.end(), {0xFF, 0xD9});
+  EXPECT_NE(FailureOf(starved, 400, 300).find("is truncated"), std::string::npos);
+
+  Bytes many = Cut(jpeg, 0, scans[1].second);
+  for (int i = 0; i < 300; ++i) {
+    const Bytes scan = Cut(jpeg, scans[1].first, scans[1].second);
+    many.insert(many.end(), scan.begin(), scan.end());
+  }
+  many.insert(many.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scans[1].second), jpeg.end());
+  const std::string manyFailure = FailureOf(many, 400, 300);
+  EXPECT_NE(manyFailure.find("has too many scans"), std::string::npos) << manyFailure;
+
+  JpegOptions arithmetic;
+  arithmetic.arithmetic = true;
+  const Bytes claimed =
+      WithClaimedSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), arithmetic), 22000, 22000);
+  EXPECT_NE(FailureOf(claimed, 1920, 1080).find("is truncated"), std::string::npos);
 }
 
 }  // namespace

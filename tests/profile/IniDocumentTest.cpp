@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 
@@ -29,7 +30,8 @@ TEST(IniDocument, UnchangedDocumentSerializesByteForByte) {
       "",
       "\xEF\xBB\xBF[A]\r\nk=v\r\n",
       "; comment\n# other\n\n[A]\r\n  k  =  v  \nno equals sign\n[A]\nk=dup\n\n  \n",
-      "[A]\nk=v",  // no final line end
+      "[A]\nk=v",    // no final line end
+      "[A]\nk=v\r",  // a lone CR at the very end
       "key before any section=1\n[B\n\r\r\n\n",
       "[A]\nk=\xFF\xFE path \x80\n"s,
       Garbage(100000, 1),
@@ -106,6 +108,34 @@ TEST(IniDocument, RefusesWhatWouldNotReadBack) {
   // A line break in a value would start a line of its own: the value ends there.
   ASSERT_TRUE(document.Set("A", "k", "one\r\n[B]\nx=1"));
   EXPECT_EQ(document.Serialize(), "[A]\nk=one\n");
+}
+
+// Made like the fuzzing findings: the last line ends in a lone CR, which
+// must not become part of a value, key or section name only until a write.
+TEST(IniDocument, LastLineEndingInLoneCrReadsTheSameBeforeAndAfterAWrite) {
+  const struct {
+    const char* text;
+    const char* section;
+    const char* key;
+    std::optional<std::string> value;
+  } cases[] = {
+      {"[s]\na=1\r", "s", "a", "1"},
+      {"[s]\r\na=1\r", "s", "a", "1"},
+      {"[VOSTRAMELSAVER]\nTIMER=7000\r", "VOSTRAMELSAVER", "TIMER", "7000"},
+      {"[VOSTRAMELSAVER\r", "VOSTRAMELSAVER", "TIMER", std::nullopt},
+      {"[s]\nkey\r", "s", "key", std::nullopt},
+      {"[s]\na=1\r\r", "s", "a", "1\r"},
+      {"[s]\na=1\rb=2", "s", "a", "1\rb=2"},  // a CR inside the text ends no line
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::string(c.text)));
+    IniDocument document = IniDocument::Parse(c.text);
+    EXPECT_EQ(document.Find(c.section, c.key), c.value);
+    ASSERT_TRUE(document.Set(c.section, "NEW", "x"));
+    const IniDocument reread = IniDocument::Parse(document.Serialize());
+    EXPECT_EQ(reread.Find(c.section, c.key), c.value);
+    EXPECT_EQ(reread.Find(c.section, "NEW"), "x");
+  }
 }
 
 }  // namespace

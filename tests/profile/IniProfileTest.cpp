@@ -1,11 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -82,7 +85,7 @@ TEST_F(IniProfileTest, WritesStayPendingUntilCommit) {
   EXPECT_EQ(ReadFile(FilePath()),
             "; mine\r\n[VOSTRAMELSAVER]\r\nTIMER=5000\r\n\r\n[OTHER]\r\nx=1\r\n");
 
-  profile_.Commit();
+  EXPECT_EQ(profile_.Commit(), std::nullopt);
   EXPECT_EQ(ReadFile(FilePath()),
             "; mine\r\n[VOSTRAMELSAVER]\r\nTIMER=7000\r\nTOTAL_IMAGES_DISPLAY=0\r\n\r\n"
             "[OTHER]\r\nx=1\r\n");
@@ -135,13 +138,27 @@ TEST_F(IniProfileTest, SeesOutsideChangesOfTheFile) {
   EXPECT_EQ(Get(profile_, "TIMER"), "4000");
 }
 
-TEST_F(IniProfileTest, UnwritableFolderLeavesNothingAndDropsWrites) {
+TEST_F(IniProfileTest, SeesSameSizeRewriteThatKeepsTheModificationTime) {
+  WriteText(FilePath(), "[VOSTRAMELSAVER]\nTIMER=1000\n");
+  struct stat before {};
+  ASSERT_EQ(stat(FilePath().c_str(), &before), 0);
+  EXPECT_EQ(Get(profile_, "TIMER"), "1000");
+  // As a rewrite within one tick of a coarse file-system clock would look.
+  WriteText(FilePath(), "[VOSTRAMELSAVER]\nTIMER=2000\n");
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, FilePath().c_str(), times, 0), 0);
+  EXPECT_EQ(Get(profile_, "TIMER"), "2000");
+}
+
+TEST_F(IniProfileTest, UnwritableFolderLeavesNothingDropsWritesAndReports) {
   // Even root cannot make a folder below a regular file.
   WriteText(dir_ / "plain", "not a folder");
   IniProfile blocked(dir_ / "plain/config");
   Put(blocked, "TIMER", "7000");
   EXPECT_EQ(Get(blocked, "TIMER"), "7000");
-  blocked.Commit();
+  EXPECT_EQ(blocked.Commit(), "The settings could not be saved to " + dir_ / "plain/config/" +
+                                  kFile + ": " + std::strerror(ENOTDIR));
+  EXPECT_EQ(blocked.Commit(), std::nullopt);  // reported once; nothing is left pending
   EXPECT_EQ(Get(blocked, "TIMER"), "<default>");
   EXPECT_EQ(ReadFile(dir_ / "plain"), "not a folder");
   EXPECT_EQ(dir_.Names(), std::vector<std::string>{"plain"});
@@ -159,8 +176,9 @@ TEST_F(IniProfileTest, FullDiskKeepsOldFileAndRereadsIt) {
     setrlimit(RLIMIT_FSIZE, &limit);
     Put(profile_, "TIMER", "7000");
     Put(profile_, "BIG", std::string(4096, 'x'));
-    profile_.Commit();
-    _exit(Get(profile_, "TIMER") == "5000" && Get(profile_, "BIG") == "<default>" ? 0 : 1);
+    const bool reported = profile_.Commit().has_value();
+    _exit(reported && Get(profile_, "TIMER") == "5000" && Get(profile_, "BIG") == "<default>" ? 0
+                                                                                              : 1);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -174,10 +192,33 @@ TEST_F(IniProfileTest, NonRegularFileIsNeitherReadNorReplaced) {
   ASSERT_EQ(mkfifo(FilePath().c_str(), 0600), 0);
   EXPECT_EQ(Get(profile_, "TIMER"), "<default>");  // and does not hang
   Put(profile_, "TIMER", "7000");
-  profile_.Commit();
+  EXPECT_EQ(profile_.Commit(),
+            "The settings could not be saved to " + FilePath() + ": not a regular file");
   struct stat info {};
   ASSERT_EQ(lstat(FilePath().c_str(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
+  EXPECT_EQ(dir_.Names(), std::vector<std::string>{kFile});
+
+  // A folder in the file's place, as after a careless copy.
+  ASSERT_EQ(unlink(FilePath().c_str()), 0);
+  ASSERT_EQ(mkdir(FilePath().c_str(), 0700), 0);
+  Put(profile_, "TIMER", "7000");
+  EXPECT_TRUE(profile_.Commit().has_value());
+  ASSERT_EQ(lstat(FilePath().c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+TEST_F(IniProfileTest, HugeFileReadsAsAbsentAndIsNotReplaced) {
+  constexpr off_t kSize = off_t{3} << 30;
+  WriteText(FilePath(), "[VOSTRAMELSAVER]\nTIMER=7000\n");
+  ASSERT_EQ(truncate(FilePath().c_str(), kSize), 0);  // sparse: no disk space taken
+  EXPECT_EQ(Get(profile_, "TIMER"), "<default>");
+  Put(profile_, "TIMER", "1000");
+  EXPECT_EQ(profile_.Commit(),
+            "The settings could not be saved to " + FilePath() + ": larger than 16777216 bytes");
+  struct stat info {};
+  ASSERT_EQ(stat(FilePath().c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, kSize);
   EXPECT_EQ(dir_.Names(), std::vector<std::string>{kFile});
 }
 

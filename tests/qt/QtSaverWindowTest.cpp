@@ -4,14 +4,20 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "core/RuntimeFailure.h"
+#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/QtApplication.h"
 #include "platform/linux/qt/QtSaverWindow.h"
 #include "platform/linux/qt/QtTimer.h"
@@ -21,7 +27,10 @@ namespace {
 
 class RecordedEvents : public SaverEvents {
  public:
-  void Form_KeyDown(int, int) override { calls.push_back("Form_KeyDown"); }
+  void Form_KeyDown(int, int) override {
+    if (failKeyDown) throw std::bad_alloc();
+    calls.push_back("Form_KeyDown");
+  }
   void Form_KeyUp(int, int) override { calls.push_back("Form_KeyUp"); }
   void Form_KeyPress(int) override { calls.push_back("Form_KeyPress"); }
   void Form_Click() override { calls.push_back("Form_Click"); }
@@ -38,6 +47,19 @@ class RecordedEvents : public SaverEvents {
   void MediaPlayer1_KeyPress(int) override { calls.push_back("MediaPlayer1_KeyPress"); }
 
   std::vector<std::string> calls;
+  bool failKeyDown = false;
+};
+
+// Stands for the program's report, which ends the program with status 0.
+void ReportOnStandardError() {
+  OnHandlerFailure([](const std::string& handler, const std::string& description) {
+    std::fprintf(stderr, "reported %s: %s\n", handler.c_str(), description.c_str());
+    std::_Exit(0);
+  });
+}
+
+struct DialogEvents {
+  void cmdOK_Click() { throw RuntimeFailure("Permission denied"); }
 };
 
 class SilentPlayer : public MediaPlayer {
@@ -57,12 +79,12 @@ class NoProfile : public Profile {
   }
   void WritePrivateProfileString(const std::string&, const std::string&, const std::string&,
                                  const std::string&) override {}
-  void Commit() override {}
+  std::optional<std::string> Commit() override { return std::nullopt; }
 };
 
 class QtSaver : public ::testing::Test {
  protected:
-  QtSaver() : window(app, events, std::make_unique<SilentPlayer>()) {}
+  QtSaver() : window(events, std::make_unique<SilentPlayer>()) {}
 
   // A picture of `width` x `height` whose pixel (x, y) is (x % 256, y % 256, 77).
   std::string MakePicture(int width, int height) {
@@ -123,7 +145,7 @@ TEST_F(QtSaver, AFileThatIsNoPictureIsAFailure) {
   EXPECT_THROW(window.Picture1().LoadPicture("/nonexistent/a.jpg"), RuntimeFailure);
 }
 
-TEST_F(QtSaver, InputReachesTheFormButNotThroughThePicture) {
+TEST_F(QtSaver, InputReachesTheFormAlsoOverThePictureWhoseKeysAreItsOwn) {
   Show();
   QTest::keyClick(&window, Qt::Key_A);
   QTest::mouseMove(&window, QPoint(40, 50));
@@ -146,11 +168,51 @@ TEST_F(QtSaver, InputReachesTheFormButNotThroughThePicture) {
   window.Picture1().LoadPicture(MakePicture(64, 64));
   window.Picture1().Move(100, 100);
   window.Picture1().SetVisible(true);
-  QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(5, 5));
-  QTest::mouseMove(&picture, QPoint(30, 30));
-  EXPECT_TRUE(events.calls.empty());
+  // A picture that covers the screen leaves no other place for the mouse.
+  QTest::mouseMove(&picture, QPoint(30, 20));
+  QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(5, 6));
+  QTest::mouseDClick(&picture, Qt::LeftButton, {}, QPoint(5, 6));
+  EXPECT_EQ(events.calls.at(0), "Form_MouseMove 130,120");
+  EXPECT_NE(std::find(events.calls.begin(), events.calls.end(), "Form_Click"), events.calls.end());
+  EXPECT_NE(std::find(events.calls.begin(), events.calls.end(), "Form_DblClick"),
+            events.calls.end());
+  events.calls.clear();
   QTest::keyClick(&picture, Qt::Key_B);
   EXPECT_EQ(events.calls.at(0), "Picture1_KeyDown");
+  EXPECT_EQ(events.calls.at(1), "Picture1_KeyPress");
+}
+
+TEST_F(QtSaver, AFailureEscapingAHandlerIsReportedUnderTheHandlersName) {
+  ReportOnStandardError();
+  Show();
+  events.failKeyDown = true;
+  EXPECT_EXIT(QTest::keyClick(&window, Qt::Key_A), ::testing::ExitedWithCode(0),
+              "reported frmScreenSaver.Form_KeyDown: std::bad_alloc");
+}
+
+TEST_F(QtSaver, ASignalThatARunningHandlerCausesLeavesItsFailureToThatHandler) {
+  ReportOnStandardError();
+  DialogEvents dialog;
+  QPushButton cmdOK;
+  QObject::connect(&cmdOK, &QPushButton::clicked,
+                   Slot("frm_Configuration.cmdOK_Click", dialog, &DialogEvents::cmdOK_Click));
+  bool guarded = false;
+  Dispatch("frm_Configuration.Form_Load", [&] {
+    try {
+      emit cmdOK.clicked();
+    } catch (const RuntimeFailure&) {
+      guarded = true;
+    }
+  });
+  EXPECT_TRUE(guarded);
+  // Events that a running handler lets through are its own handlers' again.
+  EXPECT_EXIT(
+      Dispatch("frmScreenSaver.Timer1_Timer",
+               [&] {
+                 QMetaObject::invokeMethod(&cmdOK, &QPushButton::click, Qt::QueuedConnection);
+                 app.DoEvents();
+               }),
+      ::testing::ExitedWithCode(0), "reported frm_Configuration.cmdOK_Click: Permission denied");
 }
 
 TEST_F(QtSaver, KeysAndButtonsAnywhereAreWaitingInputButMovesAreNot) {
@@ -196,5 +258,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
+  // A child that starts afresh: it inherits no Qt state from a fork.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
   return RUN_ALL_TESTS();
 }

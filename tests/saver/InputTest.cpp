@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "SaverHarness.h"
 
@@ -50,6 +52,17 @@ TEST_F(Input, ThePictureBoxAndThePlayerEndWithoutTheCursorStep) {
     EXPECT_TRUE(fresh.Raise([&] { handler(fresh.form); }));
     EXPECT_EQ(fresh.platform.app.cursorCount, -1);
   }
+}
+
+TEST_F(Input, AFailureThatEscapedAHandlerIsReportedAndEndsThroughEndSaver) {
+  EXPECT_TRUE(run.Raise(
+      [&] { run.form.HandlerFailed("frm_Configuration.cmdAdd_Click", "std::bad_alloc"); }));
+  const std::vector<std::string> lines = run.LogLines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2], "Error out in frm_Configuration.cmdAdd_Click");
+  EXPECT_EQ(lines.back(), "std::bad_alloc");
+  EXPECT_EQ(run.platform.app.cursorCount, 0);
+  EXPECT_TRUE(run.platform.app.mousePointerDefault);
 }
 
 TEST_F(Input, TheFirstMoveOnlyRecordsAndAJumpOfFivePixelsEnds) {

@@ -48,6 +48,12 @@ TEST_F(LoadIni, WithoutAFileWritesBothCountsAndKeepsOnlyTheSplash) {
   EXPECT_EQ(Log(), "load loadini\r\nsucessfully loadini\r\n");
 }
 
+TEST_F(LoadIni, CountsThatCannotBeSavedAreNotReported) {
+  platform.profile.commitFailure = "The settings could not be saved: Read-only file system";
+  support.LoadIni();
+  EXPECT_EQ(Log(), "load loadini\r\nsucessfully loadini\r\n");
+}
+
 TEST_F(LoadIni, AbsentEntryKeysReadAsZeroAndEmptyOnesAreSkipped) {
   platform.profile.Set("TOTAL_IMAGES_DISPLAY", "3");
   platform.profile.Set("IMAGES_FILE_0", "/a.jpg");

@@ -86,6 +86,9 @@ IniDocument IniDocument::Parse(std::string_view text) {
       const bool crlf = lf > pos && text[lf - 1] == '\r';
       line.end = crlf ? LineEnd::kCrLf : LineEnd::kLf;
       end = crlf ? lf - 1 : lf;
+    } else if (end > pos && text[end - 1] == '\r') {
+      line.end = LineEnd::kCr;
+      --end;
     }
     line.text.assign(text.substr(pos, end - pos));
     document.AddLine(std::move(line));
@@ -131,14 +134,28 @@ std::string IniDocument::Serialize() const {
   std::string out;
   out.reserve(size);
   if (hasBom_) out.append(kBom);
-  // Only the file's last line lacks a line end; lines added after it need one.
-  bool endPending = false;
+  // Only the file's last line lacks a whole line end; lines added after it
+  // need one, and a lone CR gets its LF.
+  std::string_view endPending;
   auto write = [&](const Line& line) {
-    if (endPending) out.append(newLineEnd_ == LineEnd::kCrLf ? "\r\n" : "\n");
+    out.append(endPending);
     out.append(line.text);
-    if (line.end == LineEnd::kCrLf) out.append("\r\n");
-    if (line.end == LineEnd::kLf) out.push_back('\n');
-    endPending = line.end == LineEnd::kNone;
+    switch (line.end) {
+      case LineEnd::kNone:
+        endPending = newLineEnd_ == LineEnd::kCrLf ? "\r\n" : "\n";
+        return;
+      case LineEnd::kCr:
+        out.push_back('\r');
+        endPending = "\n";
+        return;
+      case LineEnd::kLf:
+        out.push_back('\n');
+        break;
+      case LineEnd::kCrLf:
+        out.append("\r\n");
+        break;
+    }
+    endPending = {};
   };
   for (const Section& section : sections_) {
     for (const Line& line : section.lines) write(line);

@@ -29,7 +29,9 @@ class IniDocument {
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
  private:
-  enum class LineEnd : unsigned char { kNone, kLf, kCrLf };
+  // kCr: a lone CR that ends the text. It reads like CR LF, and becomes CR LF
+  // when a line follows, so a write never changes how it reads.
+  enum class LineEnd : unsigned char { kNone, kLf, kCrLf, kCr };
 
   struct Line {
     std::string text;  // without its line end

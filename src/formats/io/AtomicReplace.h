@@ -6,7 +6,8 @@
 namespace vs {
 
 // Creates the folder and any missing parents (mode 0700, for private
-// settings). Returns false when the folder cannot be had.
+// settings). Returns false, with errno telling why, when the folder cannot be
+// had.
 bool CreateDirectories(const std::string& directory);
 
 // Puts `content` at `path` so that a crash, a kill or a full disk leaves
@@ -14,7 +15,7 @@ bool CreateDirectories(const std::string& directory);
 // the same folder, is flushed, then renamed over the old file. The old file's
 // permission bits and owner are kept; a symbolic link is followed, not
 // replaced. Creates the folder when missing. Returns false, with the old file
-// untouched and no temporary file left, on any failure.
+// untouched, no temporary file left and errno telling why, on any failure.
 bool ReplaceFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace vs

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <set>
 
 namespace vs {
 namespace {
@@ -35,12 +37,11 @@ bool IsUrl(std::string_view entry) {
   });
 }
 
-std::string ReadHead(const fs::path& path) {
+std::string ReadHead(const fs::path& path, std::size_t limit) {
   std::error_code error;
   const std::uintmax_t size = fs::file_size(path, error);
   if (error) return {};
-  std::string text(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxPlaylistBytes)),
-                   '\0');
+  std::string text(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)), '\0');
   std::ifstream in(path, std::ios::binary);
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<std::size_t>(in.gcount()));
@@ -52,14 +53,16 @@ bool IsFile(const fs::path& path) {
   return fs::is_regular_file(path, error);
 }
 
-// Lists written on Windows separate folders with backslashes; try them as slashes when the entry
-// as written names nothing.
-fs::path Resolve(const fs::path& folder, const std::string& entry) {
+// The file an entry names, if it exists. Lists written on Windows separate folders with
+// backslashes; try them as slashes when the entry as written names nothing.
+std::optional<fs::path> Resolve(const fs::path& folder, const std::string& entry) {
   fs::path path = folder / entry;
-  if (IsFile(path) || entry.find('\\') == std::string::npos) return path;
+  if (IsFile(path)) return path;
+  if (entry.find('\\') == std::string::npos) return std::nullopt;
   std::string slashed = entry;
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
-  return folder / slashed;
+  path = folder / slashed;
+  return IsFile(path) ? std::optional(path) : std::nullopt;
 }
 
 class Expander {
@@ -73,24 +76,29 @@ class Expander {
   void Expand(const fs::path& list, int depth) {
     std::error_code error;
     const fs::path identity = fs::canonical(list, error);
-    if (error || std::find(open_.begin(), open_.end(), identity) != open_.end()) return;
-    open_.push_back(identity);
+    // Once per expansion: lists naming each other would otherwise be read again at every
+    // mention, exponentially in the nesting depth.
+    if (error || !expanded_.insert(identity).second) return;
+    const std::string text = ReadHead(list, kMaxPlaylistBytes - bytesRead_);
+    bytesRead_ += text.size();
     const fs::path folder = list.parent_path();
-    for (const std::string& entry : ParseM3u(ReadHead(list))) {
-      if (files_.size() >= kMaxPlaylistEntries) break;
+    for (const std::string& entry : ParseM3u(text)) {
+      if (entriesSeen_ == kMaxPlaylistEntries) return;
+      ++entriesSeen_;
       if (IsUrl(entry)) continue;
-      const fs::path path = Resolve(folder, entry);
-      if (!IsFile(path)) continue;
+      const std::optional<fs::path> path = Resolve(folder, entry);
+      if (!path) continue;
       if (!IsPlaylistPath(entry)) {
-        files_.push_back(path.string());
+        files_.push_back(path->string());
       } else if (depth < kMaxPlaylistNesting) {
-        Expand(path, depth + 1);
+        Expand(*path, depth + 1);
       }
     }
-    open_.pop_back();
   }
 
-  std::vector<fs::path> open_;  // the lists being read, outermost first
+  std::set<fs::path> expanded_;
+  std::size_t bytesRead_ = 0;
+  std::size_t entriesSeen_ = 0;
   std::vector<std::string> files_;
 };
 

@@ -8,8 +8,9 @@ namespace vs {
 
 // Nested lists deeper than this below the top list are passed over.
 inline constexpr int kMaxPlaylistNesting = 4;
-// Bounds the work a hostile list (huge, or fanning out through nesting) can cause.
-inline constexpr std::size_t kMaxPlaylistEntries = 100000;
+// Bound the work of one expansion, nested lists included, whatever the lists hold: entry lines
+// looked at and bytes read.
+inline constexpr std::size_t kMaxPlaylistEntries = 10000;
 inline constexpr std::size_t kMaxPlaylistBytes = 8u << 20;
 
 // True for paths that name an M3U play list (".m3u" or ".m3u8", any case).
@@ -20,8 +21,8 @@ bool IsPlaylistPath(std::string_view path);
 std::vector<std::string> ParseM3u(std::string_view text);
 
 // The playable files a list names, in order: entries resolved against the list's folder, nested
-// lists expanded in place, URLs, missing files and self-inclusions passed over. Empty when the
-// list cannot be read or names nothing.
+// lists expanded in place where first named (a list named again, or naming itself, is passed
+// over), URLs and missing files passed over. Empty when the list cannot be read or names nothing.
 std::vector<std::string> ExpandPlaylist(const std::string& listPath);
 
 }  // namespace vs

@@ -21,6 +21,16 @@ constexpr std::int64_t kMaxLzwPixelsPerByte = 4096 * 4;
 constexpr int kPassStart[] = {0, 4, 2, 1};
 constexpr int kPassStep[] = {8, 8, 4, 2};
 
+// Pixels decoded to reach the visible rows of an interlaced frame: about a
+// quarter of a second of LZW. A forged header cannot cost more per picture.
+constexpr std::int64_t kMaxInterlacedPixels = std::int64_t{1} << 26;
+
+// Rows of an interlaced frame `height` rows high read until rows [0, needed)
+// have all arrived. Row 1 comes in the last pass, after every even row.
+std::int64_t InterlacedRowsRead(int needed, int height) {
+  return needed <= 1 ? needed : (std::int64_t{height} + 1) / 2 + needed / 2;
+}
+
 struct GifSource {
   std::FILE* stream;
   bool hitEnd;
@@ -164,10 +174,14 @@ DecodedPicture DecodeGif(const PictureFile& file, int maxWidth, int maxHeight) {
     return picture;
   }
   // Visible rows come from all four passes, so most of the frame is decoded;
-  // a frame larger than its file could describe is refused first.
+  // a frame larger than its file could describe, or than a picture may cost,
+  // is refused first.
   if (std::int64_t{frame.Width} * frame.Height >
       kMaxLzwPixelsPerByte * static_cast<std::int64_t>(file.Size())) {
     ThrowInvalidPicture(file.Path(), "is truncated");
+  }
+  if (InterlacedRowsRead(rowsNeeded, frame.Height) * frame.Width > kMaxInterlacedPixels) {
+    ThrowInvalidPicture(file.Path(), "is too large to decode");
   }
   int rowsPainted = 0;
   for (int pass = 0; pass < 4; ++pass) {

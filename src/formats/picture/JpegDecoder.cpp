@@ -7,13 +7,16 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 // jpeglib.h needs size_t and FILE declared first, jerror.h needs jpeglib.h.
 #include <jpeglib.h>
 #include <jerror.h>
 // clang-format on
 
 #include "formats/picture/FormatDecoders.h"
+#include "formats/picture/JpegShortSource.h"
 #include "formats/picture/PictureSupport.h"
 
 namespace vs {
@@ -34,11 +37,24 @@ constexpr long kMaxLibjpegMemory = 1L << 30;
 // most finely sampled component, and sampling factors are at most 4: a file
 // cannot describe more than 8 * 64 * 4 pixels per byte.
 constexpr std::int64_t kMaxHuffmanPixelsPerByte = 2048;
+// An arithmetic coder spends a fraction of a bit on a flat block: a flat
+// colour 24-megapixel picture takes about 200 bytes.
+constexpr std::int64_t kMaxArithmeticPixelsPerByte = std::int64_t{1} << 17;
+
+// Real encoders write a few dozen scans at most; each scan costs a pass over
+// every block however little data it holds.
+constexpr int kMaxScans = 128;
+
+// Rows decoded below the visible ones: fancy upsampling and block smoothing
+// read neighbouring rows, and libjpeg treats the last iMCU row (up to 32
+// rows) of a picture specially, so two iMCU rows keep the visible rows equal
+// to those of a whole decode.
+constexpr int kRowsBelowVisible = 64;
 
 struct JpegErrors {
   jpeg_error_mgr manager;
   std::jmp_buf jump;
-  bool truncated;
+  const char* problem;  // set when a check of ours stopped decoding
   char message[JMSG_LENGTH_MAX];
 };
 
@@ -50,23 +66,43 @@ JpegErrors& ErrorsOf(j_common_ptr info) { return *reinterpret_cast<JpegErrors*>(
   std::longjmp(errors.jump, 1);
 }
 
-// libjpeg pads a truncated file with an end marker and goes on with grey
-// blocks; the saver treats a picture that ends inside its visible rows as
-// broken instead. Other warnings (stray bytes in old camera files) decode on.
+[[noreturn]] void Stop(j_common_ptr info, const char* problem) {
+  ErrorsOf(info).problem = problem;
+  FailDecoding(info);
+}
+
+// libjpeg pads a truncated file or scan with zeros and goes on with grey
+// blocks; the saver treats a picture whose data ends inside the rows it
+// decodes as broken instead, which also ends scans that hold no data at all.
+// Other warnings (stray bytes in old camera files, the skipped rest of each
+// scan below the decoded rows) decode on.
 void OnMessage(j_common_ptr info, int level) {
-  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
-    ErrorsOf(info).truncated = true;
-    FailDecoding(info);
+  const int code = info->err->msg_code;
+  if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) {
+    Stop(info, "is truncated");
+  }
+}
+
+void CountScans(j_common_ptr info) {
+  if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxScans) {
+    Stop(info, "has too many scans");
   }
 }
 
 void Silence(j_common_ptr) {}
 
-bool CreateStep(jpeg_decompress_struct* info, std::FILE* stream) {
+// With `shortHeight` > 0 libjpeg sees a picture of that height (see
+// UseShortSource).
+bool CreateStep(jpeg_decompress_struct* info, std::FILE* stream, std::uint64_t heightAt,
+                int shortHeight) {
   if (setjmp(reinterpret_cast<JpegErrors*>(info->err)->jump)) return false;
   jpeg_create_decompress(info);
   info->mem->max_memory_to_use = kMaxLibjpegMemory;
-  jpeg_stdio_src(info, stream);
+  if (shortHeight > 0) {
+    UseShortSource(info, stream, heightAt, shortHeight);
+  } else {
+    jpeg_stdio_src(info, stream);
+  }
   return true;
 }
 
@@ -76,12 +112,11 @@ bool ReadHeaderStep(jpeg_decompress_struct* info) {
   return true;
 }
 
-// Decodes rows [0, rows) of columns [0, columns) into `out`, one row per
-// stride. With `columns` > stride the extra column of each row lands on the
-// next row's first pixel, which that row then overwrites; the last row needs
-// one spare pixel past the end.
+// Decodes rows [0, rows) of columns [0, columns) and keeps the first
+// `stride` columns of each row in `out`; `scratch` holds a decoded row when
+// `columns` > `stride`.
 bool DecodeRowsStep(jpeg_decompress_struct* info, JDIMENSION columns, std::uint32_t* out,
-                    std::size_t stride, int rows) {
+                    std::size_t stride, int rows, std::uint32_t* scratch) {
   if (setjmp(reinterpret_cast<JpegErrors*>(info->err)->jump)) return false;
   jpeg_start_decompress(info);
   if (columns < info->output_width) {
@@ -92,8 +127,10 @@ bool DecodeRowsStep(jpeg_decompress_struct* info, JDIMENSION columns, std::uint3
     if (offset != 0 || width != columns) ERREXIT(info, JERR_BAD_CROP_SPEC);
   }
   for (int y = 0; y < rows; ++y) {
-    JSAMPROW row = reinterpret_cast<JSAMPROW>(out + static_cast<std::size_t>(y) * stride);
+    std::uint32_t* target = out + static_cast<std::size_t>(y) * stride;
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(scratch != nullptr ? scratch : target);
     jpeg_read_scanlines(info, &row, 1);
+    if (scratch != nullptr) std::memcpy(target, scratch, stride * sizeof *target);
   }
   return true;
 }
@@ -116,7 +153,8 @@ class JpegDecompressor {
     errors_.manager.error_exit = FailDecoding;
     errors_.manager.emit_message = OnMessage;
     errors_.manager.output_message = Silence;
-    errors_.truncated = false;
+    errors_.problem = nullptr;
+    progress_.progress_monitor = CountScans;
   }
   ~JpegDecompressor() {
     // Also abandons the rows below the visible part without reading them.
@@ -127,36 +165,52 @@ class JpegDecompressor {
   JpegDecompressor& operator=(const JpegDecompressor&) = delete;
 
   DecodedPicture Decode(int maxWidth, int maxHeight) {
-    if (!CreateStep(&info_, file_.Stream()) || !ReadHeaderStep(&info_)) Fail();
-    const std::int64_t width = info_.image_width, height = info_.image_height;
+    // Only the visible rows and those below them that they depend on are
+    // decoded; in a progressive file that skips most of every scan.
+    const JpegFrameHeight frame = FindJpegFrameHeight(file_);
+    const int shortHeight = std::min(frame.height, std::max(maxHeight, 1) + kRowsBelowVisible);
+    const bool shortened = frame.offset != 0 && shortHeight < frame.height;
+    if (!CreateStep(&info_, file_.Stream(), frame.offset, shortened ? shortHeight : 0)) Fail();
+    info_.progress = &progress_;  // after creation, which clears it
+    if (!ReadHeaderStep(&info_)) Fail();
+    if (shortened && info_.image_height != static_cast<JDIMENSION>(shortHeight)) {
+      ThrowInvalidPicture(file_.Path(), "is not a valid JPEG file (misplaced frame header)");
+    }
+    const std::int64_t width = info_.image_width;
+    const std::int64_t height = shortened ? frame.height : info_.image_height;
     CheckPictureSize(file_.Path(), width, height);
-    if (!info_.arith_code &&
-        width * height > kMaxHuffmanPixelsPerByte * static_cast<std::int64_t>(file_.Size())) {
+    const std::int64_t maxPixelsPerByte =
+        info_.arith_code ? kMaxArithmeticPixelsPerByte : kMaxHuffmanPixelsPerByte;
+    if (width * height > maxPixelsPerByte * static_cast<std::int64_t>(file_.Size())) {
       ThrowInvalidPicture(file_.Path(), "is truncated");
     }
     const bool cmyk = info_.jpeg_color_space == JCS_CMYK || info_.jpeg_color_space == JCS_YCCK;
     info_.out_color_space = cmyk ? JCS_CMYK : kNativeRgb32;
 
-    DecodedPicture picture = NewVisiblePart(static_cast<int>(width), static_cast<int>(height),
-                                            maxWidth, maxHeight, 0, 1);
+    DecodedPicture picture =
+        NewVisiblePart(static_cast<int>(width), static_cast<int>(height), maxWidth, maxHeight, 0);
     if (picture.visibleWidth > 0 && picture.visibleHeight > 0) {
-      // The chroma upsampler reads one column beyond the last one it outputs;
-      // without it the last visible column would differ from a full decode.
-      const auto columns = static_cast<JDIMENSION>(
-          std::min<std::int64_t>(width, std::int64_t{picture.visibleWidth} + 1));
+      // The chroma upsampler reads one column beyond the last one it outputs,
+      // and upsamples plainly (unlike a whole decode) a crop that leaves it
+      // two columns or fewer: decode at least one iMCU wider than needed.
+      const std::int64_t wanted =
+          std::max(picture.visibleWidth + 1, 8 * info_.max_h_samp_factor + 1);
+      const auto columns = static_cast<JDIMENSION>(std::min(width, wanted));
+      std::vector<std::uint32_t> scratch;
+      if (columns > static_cast<JDIMENSION>(picture.visibleWidth)) scratch.resize(columns);
       if (!DecodeRowsStep(&info_, columns, picture.pixels.data(),
-                          static_cast<std::size_t>(picture.visibleWidth), picture.visibleHeight)) {
+                          static_cast<std::size_t>(picture.visibleWidth), picture.visibleHeight,
+                          scratch.empty() ? nullptr : scratch.data())) {
         Fail();
       }
     }
-    picture.pixels.pop_back();
     if (cmyk) CmykToRgb(picture.pixels.data(), picture.pixels.size(), info_.saw_Adobe_marker);
     return picture;
   }
 
  private:
   [[noreturn]] void Fail() {
-    if (errors_.truncated) ThrowInvalidPicture(file_.Path(), "is truncated");
+    if (errors_.problem != nullptr) ThrowInvalidPicture(file_.Path(), errors_.problem);
     const int code = errors_.manager.msg_code;
     if (code == JERR_OUT_OF_MEMORY || code == JERR_NO_BACKING_STORE) {
       ThrowInvalidPicture(file_.Path(), "is too large to decode");
@@ -168,6 +222,7 @@ class JpegDecompressor {
   const PictureFile& file_;
   jpeg_decompress_struct info_{};
   JpegErrors errors_{};
+  jpeg_progress_mgr progress_{};
 };
 
 }  // namespace

@@ -19,15 +19,14 @@ void CheckPictureSize(const std::string& path, std::int64_t width, std::int64_t 
 }
 
 DecodedPicture NewVisiblePart(int width, int height, int maxWidth, int maxHeight,
-                              std::uint32_t fill, int spare) {
+                              std::uint32_t fill) {
   DecodedPicture picture;
   picture.width = width;
   picture.height = height;
   picture.visibleWidth = std::clamp(maxWidth, 0, width);
   picture.visibleHeight = std::clamp(maxHeight, 0, height);
   picture.pixels.assign(static_cast<std::size_t>(picture.visibleWidth) *
-                                static_cast<std::size_t>(picture.visibleHeight) +
-                            static_cast<std::size_t>(spare),
+                            static_cast<std::size_t>(picture.visibleHeight),
                         fill);
   return picture;
 }

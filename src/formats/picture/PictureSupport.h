@@ -17,10 +17,9 @@ constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 30;
 // Refuses empty, negative and oversized natural sizes.
 void CheckPictureSize(const std::string& path, std::int64_t width, std::int64_t height);
 
-// The picture's visible part, every pixel set to `fill`. `spare` extra pixels
-// stay allocated past the end for decoders that write a little beyond a row.
+// The picture's visible part, every pixel set to `fill`.
 DecodedPicture NewVisiblePart(int width, int height, int maxWidth, int maxHeight,
-                              std::uint32_t fill, int spare = 0);
+                              std::uint32_t fill);
 
 constexpr std::uint32_t OpaqueRgb(unsigned red, unsigned green, unsigned blue) {
   return 0xFF000000u | (red << 16) | (green << 8) | blue;

@@ -60,7 +60,11 @@ void SyncDirectory(const std::string& directory) {
 
 bool CreateDirectories(const std::string& directory) {
   struct stat info {};
-  if (stat(directory.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+  if (stat(directory.c_str(), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) return true;
+    errno = ENOTDIR;
+    return false;
+  }
   if (errno != ENOENT) return false;
   const std::string parent = ParentDirectory(directory);
   if (parent != directory && !CreateDirectories(parent)) return false;
@@ -90,7 +94,9 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   ok = close(fd) == 0 && ok;
   ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) {
+    const int cause = errno;
     unlink(temporary.c_str());
+    errno = cause;
     return false;
   }
   SyncDirectory(directory);

@@ -2,6 +2,7 @@
 
 #include <SDL_mixer.h>
 
+#include <atomic>
 #include <filesystem>
 
 #include "core/RuntimeFailure.h"
@@ -9,6 +10,9 @@
 
 namespace vs {
 namespace {
+
+// The player whose entries the end-of-music hook moves on.
+std::atomic<SdlMediaPlayer*> hookedPlayer{nullptr};
 
 // Also keeps the decoders away from devices and pipes, whose opening could block.
 bool IsRegularFile(const std::string& path) {
@@ -20,13 +24,21 @@ bool IsRegularFile(const std::string& path) {
 
 void SdlMediaPlayer::MusicDeleter::operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
 
-SdlMediaPlayer::SdlMediaPlayer() = default;
-SdlMediaPlayer::~SdlMediaPlayer() = default;
+SdlMediaPlayer::SdlMediaPlayer(PostToUiThread post)
+    : post_(std::move(post)), self_(std::make_shared<SdlMediaPlayer*>(this)) {
+  hookedPlayer = this;
+  Mix_HookMusicFinished(&SdlMediaPlayer::MusicFinished);
+}
+
+SdlMediaPlayer::~SdlMediaPlayer() {
+  // Returns once a running hook has finished: none runs after this.
+  Mix_HookMusicFinished(nullptr);
+  hookedPlayer = nullptr;
+}
 
 std::int32_t SdlMediaPlayer::PlayState() {
-  if (!started_) return kStopped;
-  if (Mix_PlayingMusic() != 0) return kPlaying;
-  return LoadFrom(next_) && StartLoaded() ? kPlaying : kStopped;
+  // Between an entry's end and the start of the next one the list still plays.
+  return started_ && (Mix_PlayingMusic() != 0 || next_ < entries_.size()) ? kPlaying : kStopped;
 }
 
 void SdlMediaPlayer::SetAutoStart(bool autoStart) { autoStart_ = autoStart; }
@@ -55,8 +67,24 @@ void SdlMediaPlayer::Play() {
   if (entries_.empty()) throw RuntimeFailure("There is no file to play");
   output_.Open();
   if (PlayState() == kPlaying) return;
-  if (!music_ && !LoadFrom(0)) FailToPlay();
+  // An ended file or list starts again from its first entry.
+  if ((started_ || !music_) && !LoadFrom(0)) FailToPlay();
   if (!StartLoaded()) FailToPlay();
+}
+
+void SdlMediaPlayer::MusicFinished() {
+  SdlMediaPlayer* player = hookedPlayer;
+  if (player == nullptr) return;
+  player->post_([self = std::weak_ptr<SdlMediaPlayer*>(player->self_)] {
+    if (const auto live = self.lock()) (*live)->StartNextEntry();
+  });
+}
+
+void SdlMediaPlayer::StartNextEntry() {
+  // The task runs late: a new name or Play() may have started music since; only an ended entry
+  // moves on.
+  if (!started_ || Mix_PlayingMusic() != 0) return;
+  if (LoadFrom(next_)) StartLoaded();
 }
 
 bool SdlMediaPlayer::LoadFrom(std::size_t index) {

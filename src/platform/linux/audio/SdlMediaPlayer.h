@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,15 +15,17 @@ typedef struct _Mix_Music Mix_Music;
 namespace vs {
 
 // The media player on SDL2_mixer: MP3, WAV, MIDI (FluidSynth) and M3U play lists, whose entries
-// play one after another as one file. Every call runs on the caller's thread; nothing runs on
-// SDL's audio thread but SDL_mixer itself. The player moves to a list's next entry when PlayState()
-// finds the current one ended, so a list plays on while its owner polls. SDL_mixer's music is
+// play one after another as one file. When an entry ends, SDL's audio thread only posts the move
+// to the next one, which then runs on the UI thread like every call. SDL_mixer's music is
 // process-wide: use one player at a time. The device opens on the first file.
 class SdlMediaPlayer : public MediaPlayer {
  public:
   static constexpr std::int32_t kStopped = 0;
 
-  SdlMediaPlayer();
+  // Queues a task to run later on the UI thread; called from SDL's audio thread.
+  using PostToUiThread = std::function<void(std::function<void()>)>;
+
+  explicit SdlMediaPlayer(PostToUiThread post);
   ~SdlMediaPlayer() override;
   SdlMediaPlayer(const SdlMediaPlayer&) = delete;
   SdlMediaPlayer& operator=(const SdlMediaPlayer&) = delete;
@@ -39,6 +42,9 @@ class SdlMediaPlayer : public MediaPlayer {
     void operator()(Mix_Music* music) const;
   };
 
+  // SDL_mixer's end-of-music hook, on its audio thread.
+  static void MusicFinished();
+  void StartNextEntry();
   // Loads the first entry from `index` on that loads; false when none does.
   bool LoadFrom(std::size_t index);
   // Starts the loaded entry, or else the first later one that loads and starts.
@@ -46,6 +52,9 @@ class SdlMediaPlayer : public MediaPlayer {
   [[noreturn]] void FailToPlay() const;
 
   AudioOutput output_;  // declared first, so the music is freed before the device closes
+  PostToUiThread post_;
+  // Posted tasks hold it weakly, so one that runs after the player is gone does nothing.
+  std::shared_ptr<SdlMediaPlayer*> self_;
   bool autoStart_ = true;
   std::string fileName_;
   std::vector<std::string> entries_;  // one file, or a list's files

@@ -5,11 +5,20 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <ctime>
 
 namespace vs {
 namespace {
 
+constexpr std::int64_t kCoarsestClockNs = 2'000'000'000;
+
 bool IsAbsentError(int error) { return error == ENOENT || error == ENOTDIR; }
+
+std::int64_t Nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 +
+         static_cast<std::int64_t>(time.tv_nsec);
+}
 
 FileStamp StampFrom(const struct stat& info) {
   FileStamp stamp;
@@ -17,12 +26,44 @@ FileStamp StampFrom(const struct stat& info) {
   stamp.device = info.st_dev;
   stamp.inode = info.st_ino;
   stamp.size = info.st_size;
-  stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
-                     static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+  stamp.modifiedNs = Nanoseconds(info.st_mtim);
+  stamp.changedNs = Nanoseconds(info.st_ctim);
   return stamp;
 }
 
+// Reads the open regular file into `snapshot`, giving up past `maxBytes`.
+void ReadContent(int fd, const struct stat& info, std::size_t maxBytes, FileSnapshot& snapshot) {
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    snapshot.problem = "larger than " + std::to_string(maxBytes) + " bytes";
+    return;
+  }
+  snapshot.content.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got > 0) {
+      if (snapshot.content.size() + static_cast<std::size_t>(got) > maxBytes) {
+        snapshot.problem = "larger than " + std::to_string(maxBytes) + " bytes";
+        return;
+      }
+      snapshot.content.append(buffer, static_cast<std::size_t>(got));
+    } else if (got == 0) {
+      snapshot.state = FileSnapshot::State::kRead;
+      return;
+    } else if (errno != EINTR) {
+      snapshot.problem = std::strerror(errno);
+      return;
+    }
+  }
+}
+
 }  // namespace
+
+std::int64_t WallClockNs() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return Nanoseconds(now);
+}
 
 bool FileStamp::operator==(const FileStamp& other) const {
   // An unknown stamp never matches, so whatever holds it is read again.
@@ -30,7 +71,14 @@ bool FileStamp::operator==(const FileStamp& other) const {
   if (state != other.state) return false;
   if (state == State::kAbsent) return true;
   return device == other.device && inode == other.inode && size == other.size &&
-         modifiedNs == other.modifiedNs;
+         modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+}
+
+bool FileStamp::SettledAt(std::int64_t seenNs) const {
+  // Any write sets the change time to the clock, whatever it does to the
+  // modification time.
+  return state == State::kAbsent ||
+         (state == State::kPresent && seenNs - changedNs > kCoarsestClockNs);
 }
 
 FileStamp StampOf(const std::string& path) {
@@ -41,8 +89,9 @@ FileStamp StampOf(const std::string& path) {
   return stamp;
 }
 
-FileSnapshot ReadSnapshot(const std::string& path) {
+FileSnapshot ReadSnapshot(const std::string& path, std::size_t maxBytes) {
   FileSnapshot snapshot;
+  snapshot.takenNs = WallClockNs();
   // O_NONBLOCK: a FIFO in the file's place must not hang the reader.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
@@ -50,29 +99,22 @@ FileSnapshot ReadSnapshot(const std::string& path) {
       snapshot.stamp.state = FileStamp::State::kAbsent;
     } else {
       snapshot.state = FileSnapshot::State::kUnreadable;
+      snapshot.problem = std::strerror(errno);
     }
     return snapshot;
   }
   struct stat info {};
   snapshot.state = FileSnapshot::State::kUnreadable;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+  if (fstat(fd, &info) != 0) {
+    snapshot.problem = std::strerror(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    snapshot.problem = "not a regular file";
+  } else {
     snapshot.stamp = StampFrom(info);
-    snapshot.content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-      const ssize_t got = read(fd, buffer, sizeof buffer);
-      if (got > 0) {
-        snapshot.content.append(buffer, static_cast<std::size_t>(got));
-      } else if (got == 0) {
-        snapshot.state = FileSnapshot::State::kRead;
-        break;
-      } else if (errno != EINTR) {
-        break;
-      }
-    }
+    ReadContent(fd, info, maxBytes, snapshot);
   }
   close(fd);
-  if (snapshot.state == FileSnapshot::State::kUnreadable) snapshot.content.clear();
+  if (snapshot.state == FileSnapshot::State::kUnreadable) snapshot.content = std::string();
   return snapshot;
 }
 

@@ -3,13 +3,20 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "formats/io/AtomicReplace.h"
 
 namespace vs {
 namespace {
+
+// Room for both lists at their longest with paths of over 200 bytes; a larger
+// file reads as unreadable. Parsing can take 60 times the file size (a file of
+// blank lines), so the bound stays far below memory sizes.
+constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
@@ -49,11 +56,20 @@ std::string IniProfile::Resolve(const std::string& fileName) const {
 
 IniProfile::CachedFile& IniProfile::Load(const std::string& path) {
   CachedFile& file = files_[path];
-  if (file.pending || (file.readable && file.stamp == StampOf(path))) return file;
-  FileSnapshot snapshot = ReadSnapshot(path);
-  file.document = IniDocument::Parse(snapshot.content);
+  if (file.pending) return file;
+  if (file.problem.empty() && file.stamp.SettledAt(file.seenNs) && file.stamp == StampOf(path)) {
+    return file;
+  }
+  FileSnapshot snapshot = ReadSnapshot(path, kMaxFileBytes);
+  // Within the unsettled time the content must be looked at; parsing it again
+  // is needed only when it changed.
+  if (snapshot.content != file.content) {
+    file.document = IniDocument::Parse(snapshot.content);
+    file.content = std::move(snapshot.content);
+  }
   file.stamp = snapshot.stamp;
-  file.readable = snapshot.state != FileSnapshot::State::kUnreadable;
+  file.seenNs = snapshot.takenNs;
+  file.problem = std::move(snapshot.problem);
   return file;
 }
 
@@ -71,22 +87,33 @@ void IniProfile::WritePrivateProfileString(const std::string& section, const std
   if (file.document.Set(section, key, value)) file.pending = true;
 }
 
-void IniProfile::Commit() {
+std::optional<std::string> IniProfile::Commit() {
+  std::optional<std::string> failure;
   for (auto it = files_.begin(); it != files_.end();) {
     CachedFile& file = it->second;
     if (!file.pending) {
       ++it;
       continue;
     }
-    if (file.readable && ReplaceFileAtomically(it->first, file.document.Serialize())) {
-      file.pending = false;
-      file.stamp = StampOf(it->first);
-      ++it;
-    } else {
-      // Forget the writes that did not reach the disk: the next read sees the file as it is.
-      it = files_.erase(it);
+    std::string problem = file.problem;
+    if (problem.empty()) {
+      std::string content = file.document.Serialize();
+      const std::int64_t before = WallClockNs();
+      if (ReplaceFileAtomically(it->first, content)) {
+        file.content = std::move(content);
+        file.stamp = StampOf(it->first);
+        file.seenNs = before;
+        file.pending = false;
+        ++it;
+        continue;
+      }
+      problem = std::strerror(errno);
     }
+    if (!failure) failure = "The settings could not be saved to " + it->first + ": " + problem;
+    // Forget the writes that did not reach the disk: the next read sees the file as it is.
+    it = files_.erase(it);
   }
+  return failure;
 }
 
 }  // namespace vs

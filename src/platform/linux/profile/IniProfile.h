@@ -11,7 +11,7 @@ namespace vs {
 
 // The profile interface on INI files. A bare file name lives in the user's
 // configuration folder. Each file is parsed once and kept while its stamp on
-// disk is unchanged; writes stay in memory until Commit().
+// disk is unchanged and settled; writes stay in memory until Commit().
 class IniProfile : public Profile {
  public:
   IniProfile();
@@ -25,7 +25,7 @@ class IniProfile : public Profile {
                                       const std::string& fileName) override;
   void WritePrivateProfileString(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& fileName) override;
-  void Commit() override;
+  std::optional<std::string> Commit() override;
 
   // Where `fileName` lives: itself when it holds a '/', else in the folder.
   std::string Resolve(const std::string& fileName) const;
@@ -33,9 +33,11 @@ class IniProfile : public Profile {
  private:
   struct CachedFile {
     IniDocument document;
+    std::string content;  // as read or last committed
     FileStamp stamp;
-    // A file that is there but cannot be read is never overwritten.
-    bool readable = true;
+    std::int64_t seenNs = 0;  // when `content` was last known to be on disk
+    // Why the file, there but unreadable, is never overwritten; empty when readable.
+    std::string problem;
     bool pending = false;
   };
 

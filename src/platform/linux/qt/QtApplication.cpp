@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "platform/linux/qt/Dispatch.h"
+
 namespace vs {
 
 QtApplication::QtApplication(std::string commandLine, std::string programDirectory,
@@ -18,7 +20,10 @@ QtApplication::QtApplication(std::string commandLine, std::string programDirecto
   QCoreApplication::instance()->installEventFilter(this);
 }
 
-void QtApplication::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtApplication::DoEvents() {
+  const EventLoopLevel level;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtApplication::End() {
   profile_.Commit();

@@ -8,14 +8,37 @@
 #include <vector>
 
 #include "formats/picture/DecodePicture.h"
+#include "platform/linux/qt/RunDeliveringEvents.h"
 
 namespace vs {
 namespace {
 
 double DeviceRatio(const QWidget& widget) { return widget.devicePixelRatioF(); }
 
-int ToLogical(int devicePixels, double ratio) {
-  return static_cast<int>(std::lround(devicePixels / ratio));
+// Shares the decoded buffer instead of copying a screen-sized frame.
+QImage ToImage(std::vector<std::uint32_t> pixels, int width, int height) {
+  auto owned = std::make_unique<std::vector<std::uint32_t>>(std::move(pixels));
+  QImage image(
+      reinterpret_cast<const uchar*>(owned->data()), width, height,
+      static_cast<qsizetype>(width) * 4, QImage::Format_RGB32,
+      [](void* buffer) { delete static_cast<std::vector<std::uint32_t>*>(buffer); }, owned.get());
+  // An empty image never calls its cleanup function: the buffer stays ours.
+  if (!image.isNull()) owned.release();
+  return image;
+}
+
+// The last logical coordinate at or before `device` that lies on a whole
+// device pixel: the box's own corner is then exact at a fractional scale too.
+int AlignedLogical(int device, double ratio) {
+  for (int logical = static_cast<int>(std::floor(device / ratio)); logical > 0; --logical) {
+    const double back = logical * ratio;
+    if (std::abs(back - std::round(back)) < 1e-6) return logical;
+  }
+  return 0;
+}
+
+int CeilLogical(int device, double ratio) {
+  return static_cast<int>(std::ceil(device / ratio - 1e-6));
 }
 
 }  // namespace
@@ -31,14 +54,13 @@ QtPictureBox::QtPictureBox(QWidget* parent, KeyHandlers handlers)
 void QtPictureBox::LoadPicture(const std::string& path) {
   // Let go of the shown picture first: only one frame is held at a time.
   image_ = QImage();
-  const QSize screen = window()->size() * DeviceRatio(*this);
-  DecodedPicture picture = DecodePictureFile(path, screen.width(), screen.height());
-  auto* pixels = new std::vector<std::uint32_t>(std::move(picture.pixels));
-  image_ = QImage(
-      reinterpret_cast<const uchar*>(pixels->data()), picture.visibleWidth, picture.visibleHeight,
-      static_cast<qsizetype>(picture.visibleWidth) * 4, QImage::Format_RGB32,
-      [](void* owned) { delete static_cast<std::vector<std::uint32_t>*>(owned); }, pixels);
-  image_.setDevicePixelRatio(DeviceRatio(*this));
+  const double ratio = DeviceRatio(*this);
+  const QSize screen(static_cast<int>(std::ceil(window()->width() * ratio)),
+                     static_cast<int>(std::ceil(window()->height() * ratio)));
+  DecodedPicture picture;
+  // Input keeps being handled however long a hostile or huge file takes.
+  RunDeliveringEvents([&] { picture = DecodePictureFile(path, screen.width(), screen.height()); });
+  image_ = ToImage(std::move(picture.pixels), picture.visibleWidth, picture.visibleHeight);
   if (autoSize_) {
     width_ = picture.width;
     height_ = picture.height;
@@ -65,21 +87,23 @@ void QtPictureBox::Move(int left, int top) {
 
 void QtPictureBox::ApplyGeometry() {
   const double ratio = DeviceRatio(*this);
-  setGeometry(ToLogical(left_, ratio), ToLogical(top_, ratio), ToLogical(width_, ratio),
-              ToLogical(height_, ratio));
+  const int left = AlignedLogical(left_, ratio);
+  const int top = AlignedLogical(top_, ratio);
+  inset_ = QPoint(left_ - static_cast<int>(std::lround(left * ratio)),
+                  top_ - static_cast<int>(std::lround(top * ratio)));
+  setGeometry(left, top, CeilLogical(left_ + width_, ratio) - left,
+              CeilLogical(top_ + height_, ratio) - top);
 }
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
-  painter.drawImage(QPointF(0, 0), image_);
+  // Drawn in device pixels, so the picture is never scaled or shifted.
+  const double ratio = DeviceRatio(*this);
+  painter.scale(1 / ratio, 1 / ratio);
+  painter.drawImage(inset_, image_, QRect(0, 0, width_, height_));
 }
 
 void QtPictureBox::keyPressEvent(QKeyEvent* event) { handlers_.Deliver(*event); }
-
-void QtPictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void QtPictureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
-void QtPictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
-void QtPictureBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
 
 }  // namespace vs

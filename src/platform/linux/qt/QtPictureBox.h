@@ -29,12 +29,8 @@ class QtPictureBox : public QWidget, public PictureBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Keys are the box's own; mouse input passes on to the form.
   void keyPressEvent(QKeyEvent* event) override;
-  // Clicks and moves over the picture are not the form's: swallow them.
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   void ApplyGeometry();
@@ -43,6 +39,9 @@ class QtPictureBox : public QWidget, public PictureBox {
   QImage image_;
   bool autoSize_ = false;
   int width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+  // The picture's corner inside the box, in device pixels: at a fractional
+  // scale the box itself can only start on a whole logical pixel.
+  QPoint inset_;
 };
 
 }  // namespace vs

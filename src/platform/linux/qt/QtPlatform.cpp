@@ -1,20 +1,35 @@
 #include "platform/linux/qt/QtPlatform.h"
 
+#include <QCoreApplication>
+#include <functional>
+
 #include "platform/linux/audio/SdlMediaPlayer.h"
 #include "platform/AboutView.h"
 #include "platform/ConfigurationView.h"
 #include "platform/MoreInfoView.h"
+#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/QtSaverWindow.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
 
 namespace vs {
+namespace {
+
+// Safe from SDL's audio thread: the task runs in the application's event loop.
+void PostToUiThread(std::function<void()> task) {
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [task = std::move(task)] { Dispatch("frmScreenSaver.MediaPlayer1_EndOfStream", task); },
+      Qt::QueuedConnection);
+}
+
+}  // namespace
 
 QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory)
     : app_(std::move(commandLine), std::move(programDirectory), profile_) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
-  return std::make_unique<QtSaverWindow>(app_, events, std::make_unique<SdlMediaPlayer>());
+  return std::make_unique<QtSaverWindow>(events, std::make_unique<SdlMediaPlayer>(&PostToUiThread));
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(

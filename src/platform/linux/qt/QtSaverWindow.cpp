@@ -7,8 +7,6 @@
 #include <QScreen>
 #include <cmath>
 
-#include "platform/linux/qt/Dispatch.h"
-
 namespace vs {
 namespace {
 
@@ -17,26 +15,20 @@ constexpr std::int32_t kTimer2DesignInterval = 200;
 
 }  // namespace
 
-template <typename Handler>
-void QtSaverWindow::Raise(Handler&& handler) {
-  Dispatch(app_, std::forward<Handler>(handler));
-}
-
-QtSaverWindow::QtSaverWindow(Application& app, SaverEvents& events,
-                             std::unique_ptr<MediaPlayer> player)
+QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      app_(app),
       events_(events),
       picture1_(new QtPictureBox(
-          this,
-          {[this](int key, int shift) { Raise([&] { events_.Picture1_KeyDown(key, shift); }); },
-           [this](int ch) { Raise([&] { events_.Picture1_KeyPress(ch); }); }})),
+          this, {Raise("frmScreenSaver.Picture1_KeyDown", &SaverEvents::Picture1_KeyDown),
+                 Raise("frmScreenSaver.Picture1_KeyPress", &SaverEvents::Picture1_KeyPress)})),
       mediaPlayer1_(new QtMediaPlayerWidget(
           this, std::move(player),
-          {[this](int key, int shift) { Raise([&] { events_.MediaPlayer1_KeyDown(key, shift); }); },
-           [this](int ch) { Raise([&] { events_.MediaPlayer1_KeyPress(ch); }); }})),
-      timer1_(kTimer1DesignInterval, [this] { Raise([&] { events_.Timer1_Timer(); }); }),
-      timer2_(kTimer2DesignInterval, [this] { Raise([&] { events_.Timer2_Timer(); }); }) {
+          {Raise("frmScreenSaver.MediaPlayer1_KeyDown", &SaverEvents::MediaPlayer1_KeyDown),
+           Raise("frmScreenSaver.MediaPlayer1_KeyPress", &SaverEvents::MediaPlayer1_KeyPress)})),
+      timer1_(kTimer1DesignInterval,
+              Raise("frmScreenSaver.Timer1_Timer", &SaverEvents::Timer1_Timer)),
+      timer2_(kTimer2DesignInterval,
+              Raise("frmScreenSaver.Timer2_Timer", &SaverEvents::Timer2_Timer)) {
   setWindowTitle(QStringLiteral("VostramelSaver"));
   setAutoFillBackground(true);
   QPalette black = palette();
@@ -99,10 +91,10 @@ int QtSaverWindow::HeightTwips() const {
 void QtSaverWindow::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   const int shift = int(event->modifiers());
-  Raise([&] { events_.Form_KeyDown(key, shift); });
+  Raise("frmScreenSaver.Form_KeyDown", &SaverEvents::Form_KeyDown)(key, shift);
   if (!event->text().isEmpty()) {
     const int character = event->text().at(0).unicode();
-    Raise([&] { events_.Form_KeyPress(character); });
+    Raise("frmScreenSaver.Form_KeyPress", &SaverEvents::Form_KeyPress)(character);
   }
 }
 
@@ -110,15 +102,15 @@ void QtSaverWindow::keyReleaseEvent(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;
   const int key = event->key();
   const int shift = int(event->modifiers());
-  Raise([&] { events_.Form_KeyUp(key, shift); });
+  Raise("frmScreenSaver.Form_KeyUp", &SaverEvents::Form_KeyUp)(key, shift);
 }
 
 void QtSaverWindow::mouseReleaseEvent(QMouseEvent*) {
-  Raise([&] { events_.Form_Click(); });
+  Raise("frmScreenSaver.Form_Click", &SaverEvents::Form_Click)();
 }
 
 void QtSaverWindow::mouseDoubleClickEvent(QMouseEvent*) {
-  Raise([&] { events_.Form_DblClick(); });
+  Raise("frmScreenSaver.Form_DblClick", &SaverEvents::Form_DblClick)();
 }
 
 void QtSaverWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -127,12 +119,12 @@ void QtSaverWindow::mouseMoveEvent(QMouseEvent* event) {
   const auto y = static_cast<float>(event->position().y() * ratio);
   const int buttons = int(event->buttons());
   const int shift = int(event->modifiers());
-  Raise([&] { events_.Form_MouseMove(buttons, shift, x, y); });
+  Raise("frmScreenSaver.Form_MouseMove", &SaverEvents::Form_MouseMove)(buttons, shift, x, y);
 }
 
 void QtSaverWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  Raise([&] { events_.Form_Unload(); });
+  Raise("frmScreenSaver.Form_Unload", &SaverEvents::Form_Unload)();
 }
 
 }  // namespace vs

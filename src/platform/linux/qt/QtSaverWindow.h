@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/Application.h"
 #include "platform/SaverWindow.h"
+#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/QtMediaPlayerWidget.h"
 #include "platform/linux/qt/QtPictureBox.h"
 #include "platform/linux/qt/QtTimer.h"
@@ -15,7 +15,7 @@ namespace vs {
 // device pixels; Qt's own geometry is in logical pixels.
 class QtSaverWindow : public QWidget, public SaverWindow {
  public:
-  QtSaverWindow(Application& app, SaverEvents& events, std::unique_ptr<MediaPlayer> player);
+  QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player);
 
   void SetWindowPos(int insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   int ScreenWidthTwips() const override;
@@ -39,12 +39,16 @@ class QtSaverWindow : public QWidget, public SaverWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  template <typename Handler>
-  void Raise(Handler&& handler);
+  // A callback that dispatches the form's event handler `handler`.
+  template <typename... Args>
+  auto Raise(const char* name, void (SaverEvents::*handler)(Args...)) {
+    return [this, name, handler](Args... args) {
+      Dispatch(name, [&] { (events_.*handler)(args...); });
+    };
+  }
   QRect ScreenGeometry() const;
   double Ratio() const;
 
-  Application& app_;
   SaverEvents& events_;
   QtPictureBox* picture1_;
   QtMediaPlayerWidget* mediaPlayer1_;

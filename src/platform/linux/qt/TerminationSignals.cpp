@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 
 namespace vs {
 namespace {
@@ -13,14 +16,23 @@ namespace {
 int signalPipe[2] = {-1, -1};
 
 extern "C" void OnTerminationSignal(int signalNumber) {
+  // The interrupted code may be about to read errno.
+  const int savedErrno = errno;
   const char byte = static_cast<char>(signalNumber);
   [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+  errno = savedErrno;
+}
+
+void ReportNotRouted(const char* step) {
+  std::fprintf(stderr, "VostramelSaver: termination signals are not handled (%s: %s)\n", step,
+               std::strerror(errno));
 }
 
 }  // namespace
 
 void RouteTerminationSignals(std::function<void()> onSignal) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
+    ReportNotRouted("socketpair");
     return;
   }
   auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
@@ -34,8 +46,9 @@ void RouteTerminationSignals(std::function<void()> onSignal) {
   action.sa_handler = OnTerminationSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
-    sigaction(signalNumber, &action, nullptr);
+  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+    if (sigaction(signalNumber, &action, nullptr) != 0) ReportNotRouted(strsignal(signalNumber));
+  }
 }
 
 }  // namespace vs

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/about/DialogFont.h"
 #include "platform/linux/qt/about/TwipRect.h"
 
@@ -43,7 +44,10 @@ void FixedDialog::ExecCentred(const QString& caption) {
     client.moveCenter(screen->availableGeometry().center());
   }
   setGeometry(client);
-  exec();
+  {
+    const EventLoopLevel level;
+    exec();
+  }
   // Not every window manager hands the keyboard back to the opener.
   if (opener && opener->isVisible()) opener->activateWindow();
 }

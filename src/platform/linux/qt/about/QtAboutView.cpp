@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <array>
 
+#include "platform/linux/qt/Dispatch.h"
+#include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
@@ -27,7 +29,7 @@ void SetForeground(QWidget& widget, const QColor& colour) {
 class QtAboutView : public about::FixedDialog, public AboutView {
  public:
   explicit QtAboutView(AboutEvents& events)
-      : FixedDialog(4680, 3195, [&events] { events.cmdOK_Click(); }),
+      : FixedDialog(4680, 3195, Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click)),
         cmdLicense_(about::TwipRect(480, 2640, 1695, 375), this),
         cmdOK_(about::TwipRect(2520, 2640, 1575, 375), this) {
     for (std::size_t i = 0; i < label1_.size(); ++i) {
@@ -53,18 +55,19 @@ class QtAboutView : public about::FixedDialog, public AboutView {
     cmdOK_.setObjectName(QStringLiteral("cmdOK"));
     QWidget::setTabOrder(&cmdLicense_, &cmdOK_);
     QObject::connect(&cmdLicense_, &QPushButton::clicked, this,
-                     [&events] { events.cmdLicense_Click(); });
-    QObject::connect(&cmdOK_, &QPushButton::clicked, this, [&events] { events.cmdOK_Click(); });
+                     Slot("frmAbout.cmdLicense_Click", events, &AboutEvents::cmdLicense_Click));
+    QObject::connect(&cmdOK_, &QPushButton::clicked, this,
+                     Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click));
     cmdLicense_.setFocus();
   }
 
   void ShowModal(const AboutTexts& texts) override {
     for (std::size_t i = 0; i < label1_.size(); ++i) {
-      label1_[i]->setText(QString::fromStdString(texts.label1[i]));
+      label1_[i]->setText(ToQString(texts.label1[i]));
     }
-    cmdLicense_.setText(QString::fromStdString(texts.cmdLicense));
-    cmdOK_.setText(QString::fromStdString(texts.cmdOK));
-    ExecCentred(QString::fromStdString(texts.caption));
+    cmdLicense_.setText(ToQString(texts.cmdLicense));
+    cmdOK_.setText(ToQString(texts.cmdOK));
+    ExecCentred(ToQString(texts.caption));
   }
 
   void Unload() override { Close(); }

@@ -1,5 +1,7 @@
 #include <QPlainTextEdit>
 
+#include "platform/linux/qt/Dispatch.h"
+#include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
@@ -12,7 +14,8 @@ namespace {
 class QtMoreInfoView : public about::FixedDialog, public MoreInfoView {
  public:
   explicit QtMoreInfoView(MoreInfoEvents& events)
-      : FixedDialog(7125, 3690, [&events] { events.cmdOK_Click(); }),
+      : FixedDialog(7125, 3690,
+                    Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click)),
         text1_(this),
         cmdOK_(about::TwipRect(2640, 3240, 1815, 375), this) {
     text1_.setObjectName(QStringLiteral("Text1"));
@@ -25,17 +28,18 @@ class QtMoreInfoView : public about::FixedDialog, public MoreInfoView {
     text1_.setTabChangesFocus(true);
     cmdOK_.setObjectName(QStringLiteral("cmdOK"));
     QWidget::setTabOrder(&text1_, &cmdOK_);
-    QObject::connect(&cmdOK_, &QPushButton::clicked, this, [&events] { events.cmdOK_Click(); });
+    QObject::connect(&cmdOK_, &QPushButton::clicked, this,
+                     Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click));
     text1_.setFocus();
   }
 
   void ShowModal(const MoreInfoTexts& texts) override {
-    QString text = QString::fromStdString(texts.text1);
+    QString text = ToQString(texts.text1);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text1_.setPlainText(text);
     text1_.moveCursor(QTextCursor::Start);
-    cmdOK_.setText(QString::fromStdString(texts.cmdOK));
-    ExecCentred(QString::fromStdString(texts.caption));
+    cmdOK_.setText(ToQString(texts.cmdOK));
+    ExecCentred(ToQString(texts.caption));
   }
 
   void Unload() override { Close(); }

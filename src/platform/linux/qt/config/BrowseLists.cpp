@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/linux/browse/Directories.h"
+#include "platform/linux/qt/QtText.h"
 
 namespace vs::config {
 namespace {
@@ -28,19 +29,12 @@ class LevelIndent : public QStyledItemDelegate {
   }
 };
 
-QStringList ToQt(const std::vector<std::string>& names) {
-  QStringList list;
-  list.reserve(static_cast<qsizetype>(names.size()));
-  for (const std::string& name : names) list.append(QString::fromStdString(name));
-  return list;
-}
-
 }  // namespace
 
 DriveList::DriveList(browse::DriveMemory& drives, std::function<void()> onChange, QWidget* parent)
     : QComboBox(parent), drives_(drives) {
   for (const browse::Drive& drive : drives_.Drives()) {
-    addItem(QString::fromStdString(drive.DisplayName()));
+    addItem(ToQString(drive.DisplayName()));
   }
   connect(this, &QComboBox::currentIndexChanged, this,
           [change = std::move(onChange)] { change(); });
@@ -65,7 +59,7 @@ DirList::DirList(browse::DriveMemory& drives, DriveList& driveList, const std::s
   setItemDelegate(new LevelIndent(this));
   setUniformItemSizes(true);
   connect(this, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { Open(item->data(kPathRole).toString().toStdString()); });
+          [this](QListWidgetItem* item) { Open(NameOf(item->data(kPathRole))); });
   drives_.Remember(path_);
   driveList_.ShowDriveOf(path_);
   Fill();
@@ -102,15 +96,15 @@ void DirList::Fill() {
   for (const std::string& directory : chain) {
     const std::size_t slash = directory.find_last_of('/');
     auto* entry = new QListWidgetItem(
-        open, QString::fromStdString(level == 0 ? directory : directory.substr(slash + 1)), this);
-    entry->setData(kPathRole, QString::fromStdString(directory));
+        open, ToQString(level == 0 ? directory : directory.substr(slash + 1)), this);
+    entry->setData(kPathRole, NameData(directory));
     entry->setData(kLevelRole, level++);
   }
   setCurrentRow(count() - 1);
   for (const std::string& name :
        browse::ListSubdirectories(path_).value_or(std::vector<std::string>{})) {
-    auto* entry = new QListWidgetItem(closed, QString::fromStdString(name), this);
-    entry->setData(kPathRole, QString::fromStdString(browse::JoinPath(path_, name)));
+    auto* entry = new QListWidgetItem(closed, ToQString(name), this);
+    entry->setData(kPathRole, NameData(browse::JoinPath(path_, name)));
     entry->setData(kLevelRole, level);
   }
 }
@@ -131,7 +125,7 @@ void FileList::SetPattern(const std::string& pattern) {
 }
 
 void FileList::Fill() {
-  SetEntries(ToQt(browse::ListFiles(path_, pattern_).value_or(std::vector<std::string>{})));
+  SetEntries(browse::ListFiles(path_, pattern_).value_or(std::vector<std::string>{}));
 }
 
 }  // namespace vs::config

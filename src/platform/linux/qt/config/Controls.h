@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "platform/ConfigurationView.h"
+#include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 
 namespace vs::config {
 
-// A list with extended multi-selection whose entries the dialog sets without
-// raising a click: only the user's selection changes do.
+// A list of file names or paths, with extended multi-selection, whose entries
+// the dialog sets without raising a click: only the user's selection changes
+// do. Each entry keeps its name's bytes.
 class MultiSelectList : public QListWidget {
  public:
   explicit MultiSelectList(QWidget* parent);
@@ -21,8 +23,8 @@ class MultiSelectList : public QListWidget {
   int Count() const { return count(); }
   std::string Text(int index) const;
   bool IsSelected(int index) const;
-  void SetEntries(const QStringList& entries);
-  void AppendEntries(const QStringList& entries);
+  void SetEntries(const std::vector<std::string>& entries);
+  void AppendEntries(const std::vector<std::string>& entries);
 };
 
 class TargetList : public MultiSelectList, public ListBox {
@@ -41,7 +43,7 @@ class PatternCombo : public QComboBox, public ComboBox {
  public:
   PatternCombo(const QString& text, QWidget* parent);
   void AddItem(const std::string& item) override;
-  std::string Text() const override { return currentText().toStdString(); }
+  std::string Text() const override { return ToStdString(currentText()); }
 };
 
 class Button : public about::CommandButton, public CommandButton {
@@ -55,8 +57,8 @@ class Button : public about::CommandButton, public CommandButton {
 class TimerText : public QLineEdit, public TextBox {
  public:
   TimerText(const QString& text, QWidget* parent);
-  std::string Text() const override { return text().toStdString(); }
-  void SetText(const std::string& value) override { setText(QString::fromStdString(value)); }
+  std::string Text() const override { return ToStdString(text()); }
+  void SetText(const std::string& value) override { setText(ToQString(value)); }
 };
 
 // Changes its value on arrow and track clicks and when the thumb is released.

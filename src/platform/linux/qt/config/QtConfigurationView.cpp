@@ -1,10 +1,12 @@
 #include "platform/linux/qt/config/QtConfigurationView.h"
 
-#include <QDir>
 #include <QLabel>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/linux/browse/Drives.h"
+#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/TwipRect.h"
 #include "platform/linux/qt/config/BrowseLists.h"
@@ -33,6 +35,12 @@ void Place(QWidget& widget, const char* name, const QRect& geometry, const char*
   widget.setToolTip(QString::fromLatin1(toolTip));
 }
 
+// As the file system names it (not always UTF-8); empty when it is gone.
+std::string ProcessDirectory() {
+  std::error_code error;
+  return std::filesystem::current_path(error).string();
+}
+
 QLabel* AddLabel(QWidget* dialog, const char* name, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, dialog);
   Place(*label, name, geometry);
@@ -49,12 +57,14 @@ class QtConfigurationView : public about::FixedDialog, public ConfigurationView 
         shape1_(kDarkRed, this),
         shape2_(kDarkBlue, this),
         line1_(kGreen, this),
-        drives_(browse::ListDrives(), QDir::currentPath().toStdString()),
+        drives_(browse::ListDrives(), ProcessDirectory()),
         drive1_(
-            drives_, [&events] { events.Drive1_Change(); }, this),
-        dir1_(
-            drives_, drive1_, QDir::currentPath().toStdString(),
-            [&events] { events.Dir1_Change(); }, this),
+            drives_,
+            Slot("frm_Configuration.Drive1_Change", events, &ConfigurationEvents::Drive1_Change),
+            this),
+        dir1_(drives_, drive1_, ProcessDirectory(),
+              Slot("frm_Configuration.Dir1_Change", events, &ConfigurationEvents::Dir1_Change),
+              this),
         combo1_(QStringLiteral("*.bmp"), this),
         file1_(dir1_.Path(), "*.bmp", this),
         list1_(this),
@@ -154,22 +164,41 @@ class QtConfigurationView : public about::FixedDialog, public ConfigurationView 
   }
 
   void Connect(ConfigurationEvents& events) {
-    connect(&combo1_, &QComboBox::activated, this, [&events] { events.Combo1_Click(); });
-    connect(&file1_, &QListWidget::itemSelectionChanged, this, [&events] { events.File1_Click(); });
-    connect(&file1_, &QListWidget::itemDoubleClicked, this, [&events] { events.File1_DblClick(); });
-    connect(&list1_, &QListWidget::itemSelectionChanged, this, [&events] { events.list1_Click(); });
-    connect(&list1_, &QListWidget::itemDoubleClicked, this, [&events] { events.list1_DblClick(); });
-    connect(&list2_, &QListWidget::itemSelectionChanged, this, [&events] { events.list2_Click(); });
-    connect(&list2_, &QListWidget::itemDoubleClicked, this, [&events] { events.list2_DblClick(); });
-    connect(&vsTimer_, &QScrollBar::valueChanged, this, [&events] { events.vsTimer_Change(); });
-    connect(&cmdAdd_, &QPushButton::clicked, this, [&events] { events.cmdAdd_Click(); });
-    connect(&cmdAddAll_, &QPushButton::clicked, this, [&events] { events.cmdAddAll_Click(); });
-    connect(&cmdRemove_, &QPushButton::clicked, this, [&events] { events.cmdRemove_Click(); });
+    connect(&combo1_, &QComboBox::activated, this,
+            Slot("frm_Configuration.Combo1_Click", events, &ConfigurationEvents::Combo1_Click));
+    connect(&file1_, &QListWidget::itemSelectionChanged, this,
+            Slot("frm_Configuration.File1_Click", events, &ConfigurationEvents::File1_Click));
+    connect(&file1_, &QListWidget::itemDoubleClicked, this,
+            Slot("frm_Configuration.File1_DblClick", events, &ConfigurationEvents::File1_DblClick));
+    connect(&list1_, &QListWidget::itemSelectionChanged, this,
+            Slot("frm_Configuration.list1_Click", events, &ConfigurationEvents::list1_Click));
+    connect(&list1_, &QListWidget::itemDoubleClicked, this,
+            Slot("frm_Configuration.list1_DblClick", events, &ConfigurationEvents::list1_DblClick));
+    connect(&list2_, &QListWidget::itemSelectionChanged, this,
+            Slot("frm_Configuration.list2_Click", events, &ConfigurationEvents::list2_Click));
+    connect(&list2_, &QListWidget::itemDoubleClicked, this,
+            Slot("frm_Configuration.list2_DblClick", events, &ConfigurationEvents::list2_DblClick));
+    connect(&vsTimer_, &QScrollBar::valueChanged, this,
+            Slot("frm_Configuration.vsTimer_Change", events, &ConfigurationEvents::vsTimer_Change));
+    connect(&cmdAdd_, &QPushButton::clicked, this,
+            Slot("frm_Configuration.cmdAdd_Click", events, &ConfigurationEvents::cmdAdd_Click));
+    connect(
+        &cmdAddAll_, &QPushButton::clicked, this,
+        Slot("frm_Configuration.cmdAddAll_Click", events, &ConfigurationEvents::cmdAddAll_Click));
+    connect(
+        &cmdRemove_, &QPushButton::clicked, this,
+        Slot("frm_Configuration.cmdRemove_Click", events, &ConfigurationEvents::cmdRemove_Click));
     connect(&cmdRemoveAll_, &QPushButton::clicked, this,
-            [&events] { events.cmdRemoveAll_Click(); });
-    connect(&cmdOK_, &QPushButton::clicked, this, [&events] { events.cmdOK_Click(); });
-    connect(&cmdCancel_, &QPushButton::clicked, this, [&events] { events.cmdCancel_Click(); });
-    connect(&cmdMoreInfo_, &QPushButton::clicked, this, [&events] { events.cmdMoreInfo_Click(); });
+            Slot("frm_Configuration.cmdRemoveAll_Click", events,
+                 &ConfigurationEvents::cmdRemoveAll_Click));
+    connect(&cmdOK_, &QPushButton::clicked, this,
+            Slot("frm_Configuration.cmdOK_Click", events, &ConfigurationEvents::cmdOK_Click));
+    connect(
+        &cmdCancel_, &QPushButton::clicked, this,
+        Slot("frm_Configuration.cmdCancel_Click", events, &ConfigurationEvents::cmdCancel_Click));
+    connect(&cmdMoreInfo_, &QPushButton::clicked, this,
+            Slot("frm_Configuration.cmdMoreInfo_Click", events,
+                 &ConfigurationEvents::cmdMoreInfo_Click));
   }
 
   // Created first, so that they lie beneath the controls.
