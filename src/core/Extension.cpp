@@ -18,4 +18,12 @@ bool IsAudioEntry(const std::string& path) {
   return ext == "MP3" || ext == "M3U" || ext == "WAV" || ext == "MID";
 }
 
+bool IsPlaylistPath(std::string_view path) {
+  const auto endsWith = [path](std::string_view suffix) {
+    return path.size() >= suffix.size() &&
+           EqualsIgnoringAsciiCase(path.substr(path.size() - suffix.size()), suffix);
+  };
+  return endsWith("m3u") || endsWith("m3u8");
+}
+
 }  // namespace vs

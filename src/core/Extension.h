@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vs {
 
@@ -12,5 +13,9 @@ std::string LastThreeUpper(const std::string& path);
 bool IsImageEntry(const std::string& path);
 // "MP3", "M3U", "WAV" or "MID".
 bool IsAudioEntry(const std::string& path);
+
+// A file the player expands as an M3U play list: ".m3u" or ".m3u8" in any
+// case. Wider than the audio-entry test, since lists name UTF-8 lists too.
+bool IsPlaylistPath(std::string_view path);
 
 }  // namespace vs

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/Extension.h"
 #include "formats/m3u/M3uPlaylist.h"
 #include "samples/SampleFiles.h"
 

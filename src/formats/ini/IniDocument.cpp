@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/Text.h"
+
 namespace vs {
 namespace {
 
@@ -17,19 +19,6 @@ std::size_t SkipBlanks(std::string_view text, std::size_t from) {
 std::size_t TrimBlanksBack(std::string_view text, std::size_t from, std::size_t to) {
   while (to > from && IsBlank(text[to - 1])) --to;
   return to;
-}
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t begin = SkipBlanks(text, 0);
-  return text.substr(begin, TrimBlanksBack(text, begin, text.size()) - begin);
-}
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
 }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
@@ -48,12 +37,12 @@ Classified Classify(std::string_view text) {
   if (text[start] == '[') {
     const std::size_t close = text.find(']', start + 1);
     const std::size_t end = close == text.npos ? text.size() : close;
-    return {LineKind::kHeader, Trim(text.substr(start + 1, end - start - 1))};
+    return {LineKind::kHeader, TrimBlanks(text.substr(start + 1, end - start - 1))};
   }
   if (text[start] == ';' || text[start] == '#') return {LineKind::kOther, {}};
   const std::size_t equals = text.find('=', start);
   if (equals == text.npos) return {LineKind::kOther, {}};
-  return {LineKind::kKey, Trim(text.substr(start, equals - start))};
+  return {LineKind::kKey, TrimBlanks(text.substr(start, equals - start))};
 }
 
 // A key line's value sits after '=', without surrounding blanks; an empty
@@ -104,13 +93,13 @@ void IniDocument::AddLine(Line line) {
       sections_.back().trailingBlanks.push_back(std::move(line));
       return;
     case LineKind::kHeader:
-      sectionIndex_.emplace(Upper(classified.name), sections_.size());
+      sectionIndex_.emplace(ToUpperAscii(classified.name), sections_.size());
       sections_.emplace_back();
       break;
     case LineKind::kKey:
       LocateValue(line.text, line.valueBegin, line.valueEnd);
       sections_.back().keys.emplace(
-          Upper(classified.name),
+          ToUpperAscii(classified.name),
           sections_.back().lines.size() + sections_.back().trailingBlanks.size());
       break;
     case LineKind::kOther:
@@ -166,18 +155,18 @@ std::string IniDocument::Serialize() const {
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
                                                   std::string_view key) const {
-  const auto sectionAt = sectionIndex_.find(Upper(Trim(section)));
+  const auto sectionAt = sectionIndex_.find(ToUpperAscii(TrimBlanks(section)));
   if (sectionAt == sectionIndex_.end()) return std::nullopt;
   const Section& found = sections_[sectionAt->second];
-  const auto keyAt = found.keys.find(Upper(Trim(key)));
+  const auto keyAt = found.keys.find(ToUpperAscii(TrimBlanks(key)));
   if (keyAt == found.keys.end()) return std::nullopt;
   const Line& line = found.lines[keyAt->second];
   return std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
 }
 
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  section = Trim(section);
-  key = Trim(key);
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
   // Each name must read back as itself once written as "[section]" or "key=".
   const std::string headerLine = "[" + std::string(section) + "]";
   const std::string keyLine = std::string(key) + "=";
@@ -187,10 +176,10 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
       HasLineBreak(key) || asKey.kind != LineKind::kKey || asKey.name != key) {
     return false;
   }
-  value = Trim(value.substr(0, value.find_first_of("\r\n")));
+  value = TrimBlanks(value.substr(0, value.find_first_of("\r\n")));
 
   Section& target = SectionForWrite(section);
-  const auto keyAt = target.keys.find(Upper(key));
+  const auto keyAt = target.keys.find(ToUpperAscii(key));
   if (keyAt != target.keys.end()) {
     Line& line = target.lines[keyAt->second];
     line.text.replace(line.valueBegin, line.text.npos, value);
@@ -203,13 +192,13 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
   line.end = newLineEnd_;
   line.valueBegin = key.size() + 1;
   line.valueEnd = line.text.size();
-  target.keys.emplace(Upper(key), target.lines.size());
+  target.keys.emplace(ToUpperAscii(key), target.lines.size());
   target.lines.push_back(std::move(line));
   return true;
 }
 
 IniDocument::Section& IniDocument::SectionForWrite(std::string_view name) {
-  const auto [at, inserted] = sectionIndex_.emplace(Upper(name), sections_.size());
+  const auto [at, inserted] = sectionIndex_.emplace(ToUpperAscii(name), sections_.size());
   if (inserted) {
     Line header;
     header.text.append("[").append(name).append("]");

@@ -7,25 +7,13 @@
 #include <optional>
 #include <set>
 
+#include "core/Extension.h"
+#include "core/Text.h"
+
 namespace vs {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-  if (text.size() < suffix.size()) return false;
-  return std::equal(suffix.begin(), suffix.end(), text.end() - suffix.size(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  });
-}
-
-std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // "http://", "file:///", ...: a scheme is a letter followed by letters, digits, '+', '-', '.'.
 bool IsUrl(std::string_view entry) {
@@ -104,17 +92,13 @@ class Expander {
 
 }  // namespace
 
-bool IsPlaylistPath(std::string_view path) {
-  return EndsWithNoCase(path, "m3u") || EndsWithNoCase(path, "m3u8");
-}
-
 std::vector<std::string> ParseM3u(std::string_view text) {
   constexpr std::string_view kBom = "\xEF\xBB\xBF";
   if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
   std::vector<std::string> entries;
   while (!text.empty()) {
     const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-    const std::string_view line = Trim(text.substr(0, end));
+    const std::string_view line = TrimBlanks(text.substr(0, end));
     text.remove_prefix(std::min(end + 1, text.size()));
     if (!line.empty() && line.front() != '#') entries.emplace_back(line);
   }

@@ -13,9 +13,6 @@ inline constexpr int kMaxPlaylistNesting = 4;
 inline constexpr std::size_t kMaxPlaylistEntries = 10000;
 inline constexpr std::size_t kMaxPlaylistBytes = 8u << 20;
 
-// True for paths that name an M3U play list (".m3u" or ".m3u8", any case).
-bool IsPlaylistPath(std::string_view path);
-
 // The entry lines of an M3U text as written: comments ("#..."), blank lines, a UTF-8 byte-order
 // mark and CR/LF line ends removed, surrounding blanks trimmed.
 std::vector<std::string> ParseM3u(std::string_view text);

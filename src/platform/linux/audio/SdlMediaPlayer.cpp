@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/RuntimeFailure.h"
+#include "core/Extension.h"
 #include "formats/m3u/M3uPlaylist.h"
 
 namespace vs {

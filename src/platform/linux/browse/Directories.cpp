@@ -7,6 +7,7 @@
 #include <cctype>
 #include <memory>
 
+#include "core/Paths.h"
 #include "platform/linux/browse/Pattern.h"
 
 namespace vs::browse {
@@ -63,11 +64,6 @@ bool IsReadableDirectory(const std::string& path) {
   return dir != nullptr;
 }
 
-std::string ParentOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> ListSubdirectories(const std::string& path) {
@@ -84,7 +80,8 @@ std::string NearestReadableDirectory(const std::string& path) {
   std::string candidate = path;
   while (candidate.size() > 1 && candidate.back() == '/') candidate.pop_back();
   if (candidate.empty() || candidate.front() != '/') candidate = "/" + candidate;
-  while (candidate != "/" && !IsReadableDirectory(candidate)) candidate = ParentOf(candidate);
+  while (candidate != "/" && !IsReadableDirectory(candidate))
+    candidate = ParentDirectory(candidate);
   return candidate;
 }
 
@@ -96,10 +93,6 @@ std::vector<std::string> PathChain(const std::string& path) {
     if (slash == std::string::npos) break;
   }
   return chain;
-}
-
-std::string JoinPath(const std::string& directory, const std::string& name) {
-  return !directory.empty() && directory.back() == '/' ? directory + name : directory + "/" + name;
 }
 
 }  // namespace vs::browse

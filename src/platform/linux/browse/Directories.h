@@ -23,7 +23,4 @@ std::string NearestReadableDirectory(const std::string& path);
 // The directories from the root down to `path`: "/a/b" -> "/", "/a", "/a/b".
 std::vector<std::string> PathChain(const std::string& path);
 
-// `directory` and `name` joined by one "/".
-std::string JoinPath(const std::string& directory, const std::string& name);
-
 }  // namespace vs::browse

@@ -10,6 +10,8 @@
 #include <set>
 #include <sstream>
 
+#include "core/Paths.h"
+
 namespace vs::browse {
 namespace {
 
@@ -81,7 +83,7 @@ std::map<std::string, std::string> ReadLabels() {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     char device[PATH_MAX];
-    if (realpath((directory + "/" + name).c_str(), device) != nullptr) {
+    if (realpath(JoinPath(directory, name).c_str(), device) != nullptr) {
       labels[device] = UnescapeHex(name);
     }
   }

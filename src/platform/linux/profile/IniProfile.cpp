@@ -8,6 +8,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/Paths.h"
 #include "formats/io/AtomicReplace.h"
 
 namespace vs {
@@ -51,7 +52,7 @@ std::string IniProfile::DefaultConfigDirectory() {
 
 std::string IniProfile::Resolve(const std::string& fileName) const {
   if (fileName.find('/') != std::string::npos) return fileName;
-  return configDirectory_ + "/" + fileName;
+  return JoinPath(configDirectory_, fileName);
 }
 
 IniProfile::CachedFile& IniProfile::Load(const std::string& path) {

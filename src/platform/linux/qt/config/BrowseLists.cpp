@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/Paths.h"
 #include "platform/linux/browse/Directories.h"
 #include "platform/linux/qt/QtText.h"
 
@@ -94,9 +95,8 @@ void DirList::Fill() {
   const std::vector<std::string> chain = browse::PathChain(path_);
   int level = 0;
   for (const std::string& directory : chain) {
-    const std::size_t slash = directory.find_last_of('/');
-    auto* entry = new QListWidgetItem(
-        open, ToQString(level == 0 ? directory : directory.substr(slash + 1)), this);
+    auto* entry =
+        new QListWidgetItem(open, ToQString(level == 0 ? directory : FileNameOf(directory)), this);
     entry->setData(kPathRole, NameData(directory));
     entry->setData(kLevelRole, level++);
   }
@@ -104,7 +104,7 @@ void DirList::Fill() {
   for (const std::string& name :
        browse::ListSubdirectories(path_).value_or(std::vector<std::string>{})) {
     auto* entry = new QListWidgetItem(closed, ToQString(name), this);
-    entry->setData(kPathRole, NameData(browse::JoinPath(path_, name)));
+    entry->setData(kPathRole, NameData(JoinPath(path_, name)));
     entry->setData(kLevelRole, level);
   }
 }
