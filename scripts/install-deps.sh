@@ -13,7 +13,7 @@ packages=(
   # run: fonts for the dialogs, the General MIDI sound font for MIDI files
   fonts-dejavu-core timgm6mb-soundfont
   # tests: a private X server, real input, screenshots
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick libimage-exiftool-perl
 )
 
 missing=()

@@ -16,7 +16,9 @@
 // clang-format on
 
 #include "formats/picture/FormatDecoders.h"
+#include "formats/picture/JpegLayout.h"
 #include "formats/picture/JpegShortSource.h"
+#include "formats/picture/PictureOrientation.h"
 #include "formats/picture/PictureSupport.h"
 
 namespace vs {
@@ -112,25 +114,26 @@ bool ReadHeaderStep(jpeg_decompress_struct* info) {
   return true;
 }
 
-// Decodes rows [0, rows) of columns [0, columns) and keeps the first
-// `stride` columns of each row in `out`; `scratch` holds a decoded row when
-// `columns` > `stride`.
-bool DecodeRowsStep(jpeg_decompress_struct* info, JDIMENSION columns, std::uint32_t* out,
-                    std::size_t stride, int rows, std::uint32_t* scratch) {
+// Decodes the stored `region` and places its rows in `upright`; `row` holds
+// one decoded row. Only columns [cropLeft, cropLeft + columns), widened by
+// libjpeg to its block grid, are decoded.
+bool DecodeRegionStep(jpeg_decompress_struct* info, const StoredRegion& region,
+                      const PictureOrientation& orientation, JDIMENSION cropLeft,
+                      JDIMENSION columns, std::uint32_t* row, DecodedPicture* upright) {
   if (setjmp(reinterpret_cast<JpegErrors*>(info->err)->jump)) return false;
   jpeg_start_decompress(info);
-  if (columns < info->output_width) {
-    // From column 0 no iMCU realignment is needed, so the width stays as asked.
-    JDIMENSION offset = 0;
-    JDIMENSION width = columns;
-    jpeg_crop_scanline(info, &offset, &width);
-    if (offset != 0 || width != columns) ERREXIT(info, JERR_BAD_CROP_SPEC);
+  JDIMENSION offset = cropLeft;
+  JDIMENSION width = columns;
+  if (width < info->output_width) jpeg_crop_scanline(info, &offset, &width);
+  const auto left = static_cast<JDIMENSION>(region.left);
+  if (offset > left || offset + width < left + static_cast<JDIMENSION>(region.width)) {
+    ERREXIT(info, JERR_BAD_CROP_SPEC);
   }
-  for (int y = 0; y < rows; ++y) {
-    std::uint32_t* target = out + static_cast<std::size_t>(y) * stride;
-    JSAMPROW row = reinterpret_cast<JSAMPROW>(scratch != nullptr ? scratch : target);
-    jpeg_read_scanlines(info, &row, 1);
-    if (scratch != nullptr) std::memcpy(target, scratch, stride * sizeof *target);
+  if (region.top > 0) jpeg_skip_scanlines(info, static_cast<JDIMENSION>(region.top));
+  for (int y = 0; y < region.height; ++y) {
+    JSAMPROW samples = reinterpret_cast<JSAMPROW>(row);
+    jpeg_read_scanlines(info, &samples, 1);
+    PlaceStoredRow(orientation, row + (left - offset), y, *upright);
   }
   return true;
 }
@@ -167,17 +170,22 @@ class JpegDecompressor {
   DecodedPicture Decode(int maxWidth, int maxHeight) {
     // Only the visible rows and those below them that they depend on are
     // decoded; in a progressive file that skips most of every scan.
-    const JpegFrameHeight frame = FindJpegFrameHeight(file_);
-    const int shortHeight = std::min(frame.height, std::max(maxHeight, 1) + kRowsBelowVisible);
-    const bool shortened = frame.offset != 0 && shortHeight < frame.height;
-    if (!CreateStep(&info_, file_.Stream(), frame.offset, shortened ? shortHeight : 0)) Fail();
+    const JpegLayout layout = FindJpegLayout(file_);
+    const PictureOrientation orientation = OrientationFromExif(layout.orientation);
+    const StoredRegion rows =
+        StoredRegionOf(orientation, layout.width, layout.height, maxWidth, maxHeight);
+    const int shortHeight =
+        std::min(layout.height, rows.top + std::max(rows.height, 1) + kRowsBelowVisible);
+    const bool shortened = layout.heightAt != 0 && shortHeight < layout.height;
+    if (!CreateStep(&info_, file_.Stream(), layout.heightAt, shortened ? shortHeight : 0)) Fail();
     info_.progress = &progress_;  // after creation, which clears it
     if (!ReadHeaderStep(&info_)) Fail();
-    if (shortened && info_.image_height != static_cast<JDIMENSION>(shortHeight)) {
+    if (shortened && (info_.image_height != static_cast<JDIMENSION>(shortHeight) ||
+                      info_.image_width != static_cast<JDIMENSION>(layout.width))) {
       ThrowInvalidPicture(file_.Path(), "is not a valid JPEG file (misplaced frame header)");
     }
     const std::int64_t width = info_.image_width;
-    const std::int64_t height = shortened ? frame.height : info_.image_height;
+    const std::int64_t height = shortened ? layout.height : info_.image_height;
     CheckPictureSize(file_.Path(), width, height);
     const std::int64_t maxPixelsPerByte =
         info_.arith_code ? kMaxArithmeticPixelsPerByte : kMaxHuffmanPixelsPerByte;
@@ -187,20 +195,25 @@ class JpegDecompressor {
     const bool cmyk = info_.jpeg_color_space == JCS_CMYK || info_.jpeg_color_space == JCS_YCCK;
     info_.out_color_space = cmyk ? JCS_CMYK : kNativeRgb32;
 
+    const auto storedWidth = static_cast<int>(width), storedHeight = static_cast<int>(height);
     DecodedPicture picture =
-        NewVisiblePart(static_cast<int>(width), static_cast<int>(height), maxWidth, maxHeight, 0);
+        orientation.swapsSides ? NewVisiblePart(storedHeight, storedWidth, maxWidth, maxHeight, 0)
+                               : NewVisiblePart(storedWidth, storedHeight, maxWidth, maxHeight, 0);
     if (picture.visibleWidth > 0 && picture.visibleHeight > 0) {
-      // The chroma upsampler reads one column beyond the last one it outputs,
-      // and upsamples plainly (unlike a whole decode) a crop that leaves it
-      // two columns or fewer: decode at least one iMCU wider than needed.
-      const std::int64_t wanted =
-          std::max(picture.visibleWidth + 1, 8 * info_.max_h_samp_factor + 1);
-      const auto columns = static_cast<JDIMENSION>(std::min(width, wanted));
-      std::vector<std::uint32_t> scratch;
-      if (columns > static_cast<JDIMENSION>(picture.visibleWidth)) scratch.resize(columns);
-      if (!DecodeRowsStep(&info_, columns, picture.pixels.data(),
-                          static_cast<std::size_t>(picture.visibleWidth), picture.visibleHeight,
-                          scratch.empty() ? nullptr : scratch.data())) {
+      const StoredRegion region =
+          StoredRegionOf(orientation, storedWidth, storedHeight, maxWidth, maxHeight);
+      // The chroma upsampler reads one column beyond each side of what it
+      // outputs, replicates the edge columns of a crop, and upsamples plainly
+      // (unlike a whole decode) a crop that leaves it two columns or fewer:
+      // decode at least one iMCU more than needed, and a column either side.
+      const int cropLeft = std::max(region.left - 1, 0);
+      const int cropRight = std::min(
+          storedWidth,
+          std::max(region.left + region.width + 1, cropLeft + 8 * info_.max_h_samp_factor + 1));
+      // libjpeg may widen the crop to its block grid, never beyond the picture.
+      std::vector<std::uint32_t> row(static_cast<std::size_t>(storedWidth));
+      if (!DecodeRegionStep(&info_, region, orientation, static_cast<JDIMENSION>(cropLeft),
+                            static_cast<JDIMENSION>(cropRight - cropLeft), row.data(), &picture)) {
         Fail();
       }
     }

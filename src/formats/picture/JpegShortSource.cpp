@@ -9,14 +9,7 @@ namespace vs {
 
 namespace {
 
-// Files with more markers than this before the frame keep their own height.
-constexpr int kMaxMarkersBeforeFrame = 1024;
 constexpr std::size_t kBufferSize = 16384;
-
-bool IsFrameHeader(unsigned code) {
-  // SOF0-SOF15 less DHT (C4), JPG (C8) and DAC (CC).
-  return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
-}
 
 struct ShortSource {
   jpeg_source_mgr manager;
@@ -65,24 +58,6 @@ void SkipBytes(j_decompress_ptr info, long count) {
 }
 
 }  // namespace
-
-JpegFrameHeight FindJpegFrameHeight(const PictureFile& file) {
-  std::uint64_t at = 2;  // after the start-of-image marker
-  for (int markers = 0; markers < kMaxMarkersBeforeFrame; ++markers) {
-    unsigned char bytes[7];
-    if (file.ReadSomeAt(at, bytes, sizeof bytes) != sizeof bytes || bytes[0] != 0xFF) break;
-    const unsigned code = bytes[1];
-    if (code == 0xFF) {  // fill byte
-      ++at;
-      continue;
-    }
-    if (IsFrameHeader(code)) return {at + 5, bytes[5] << 8 | bytes[6]};
-    if (code == 0xDA || code == 0xD9) break;  // a scan or the end before any frame
-    const bool withoutLength = code == 0x01 || (code >= 0xD0 && code <= 0xD7);
-    at += withoutLength ? 2 : 2 + (static_cast<unsigned>(bytes[2]) << 8 | bytes[3]);
-  }
-  return {};
-}
 
 void UseShortSource(j_decompress_ptr info, std::FILE* stream, std::uint64_t heightAt,
                     int claimedHeight) {

@@ -7,17 +7,7 @@
 #include <jpeglib.h>
 // clang-format on
 
-#include "formats/io/PictureFile.h"
-
 namespace vs {
-
-// Where a JPEG file's frame header keeps the picture's height.
-struct JpegFrameHeight {
-  std::uint64_t offset = 0;  // 0 when no frame header comes before the first scan
-  int height = 0;
-};
-
-JpegFrameHeight FindJpegFrameHeight(const PictureFile& file);
 
 // Reads `stream` as libjpeg's stdio source does, but shows `claimedHeight` as
 // the frame's height, whose two bytes are at file offset `heightAt`. Every scan codes its rows from
