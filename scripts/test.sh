@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, then again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Builds everything and runs every test, then again under AddressSanitizer (leak
+# check on) and UndefinedBehaviorSanitizer, then each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,6 +12,8 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVS_SANITIZE=ON -DVS_BUILD_BENCH=OFF
 cmake --build build-asan -j"$jobs"
-# Leaks at exit are the toolkit's and SDL's one-time allocations.
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+bash scripts/fuzz.sh "${VS_FUZZ_SECONDS:-60}"
