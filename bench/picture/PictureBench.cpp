@@ -73,6 +73,10 @@ int main(int argc, char** argv) {
       {"Jpeg_6000x4000", inputs.jpeg24},
       {"Jpeg_12000x8000", inputs.jpeg96},
       {"JpegProgressive_6000x4000", inputs.progressive24},
+      {"JpegTurned3_6000x4000", inputs.jpeg24Turned3},
+      {"JpegTurned6_6000x4000", inputs.jpeg24Turned6},
+      {"JpegTurned8_6000x4000", inputs.jpeg24Turned8},
+      {"JpegProgressiveTurned6_6000x4000", inputs.progressive24Turned6},
       {"Bmp24_6000x4000", inputs.bmp24},
       {"Gif_4000x3000", inputs.gif12}};
   for (const auto& [name, path] : cases) {
