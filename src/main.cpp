@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
 #include <string>
 
 #include "config/frm_Configuration.h"
@@ -8,6 +9,7 @@
 #include "platform/linux/qt/QtPlatform.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/TerminationSignals.h"
+#include "platform/linux/qt/XDisplayCheck.h"
 #include "saver/frmScreenSaver.h"
 #include "settings/Logfile.h"
 #include "settings/support.h"
@@ -22,11 +24,15 @@ std::string JoinArguments(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const std::string missing = vs::MissingXDisplay(); !missing.empty()) {
+    std::fprintf(stderr, "%s\n", missing.c_str());
+    return 1;
+  }
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
   vs::QtPlatform platform(JoinArguments(QApplication::arguments()), vs::ProgramDirectory());
-  vs::Logfile log(platform.Files(), platform.App().ProgramDirectory());
+  vs::Logfile log(platform.Files(), platform.App().LogDirectory());
   vs::Support support(platform.Profiles(), log, platform.App().ProgramDirectory());
   vs::frmScreenSaver form(platform, support, log, [&] {
     vs::frm_Configuration dialog(platform, support, log);

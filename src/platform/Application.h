@@ -13,6 +13,8 @@ class Application {
   virtual std::string CommandLine() const = 0;
   // Directory the program file was started from, without a trailing separator.
   virtual std::string ProgramDirectory() const = 0;
+  // Directory the log lives in, without a trailing separator.
+  virtual std::string LogDirectory() const = 0;
 
   // Lets the windowing system deliver the pending events once.
   virtual void DoEvents() = 0;

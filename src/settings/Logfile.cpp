@@ -4,8 +4,8 @@
 
 namespace vs {
 
-Logfile::Logfile(FileSystem& files, const std::string& programDirectory)
-    : files_(files), path_(programDirectory + kPathSeparator + "VostramelSaver.log") {}
+Logfile::Logfile(FileSystem& files, const std::string& logDirectory)
+    : files_(files), path_(logDirectory + kPathSeparator + "VostramelSaver.log") {}
 
 void Logfile::WriteLog(const std::string& text) noexcept {
   try {

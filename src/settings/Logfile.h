@@ -6,11 +6,12 @@
 
 namespace vs {
 
-// The trace of the latest run, beside the program file. Each line is on disk
-// when WriteLog returns: the saver may end the program right after.
+// The trace of the latest run, in the folder the platform keeps logs in. Each
+// line is on disk when WriteLog returns: the saver may end the program right
+// after.
 class Logfile {
  public:
-  Logfile(FileSystem& files, const std::string& programDirectory);
+  Logfile(FileSystem& files, const std::string& logDirectory);
 
   const std::string& Path() const { return path_; }
   // Appends `text` and "\r\n". Never reports a failure: a line that cannot be

@@ -16,6 +16,7 @@ class FakeApplication : public Application {
  public:
   std::string CommandLine() const override { return commandLine; }
   std::string ProgramDirectory() const override { return programDirectory; }
+  std::string LogDirectory() const override { return logDirectory; }
   // Delivers the events queued with Post(), as the real one delivers input.
   void DoEvents() override;
   [[noreturn]] void End() override;
@@ -28,6 +29,7 @@ class FakeApplication : public Application {
 
   std::string commandLine;
   std::string programDirectory = "/opt/vostramel";
+  std::string logDirectory = "/opt/vostramel";
   int cursorCount = 0;
   bool mousePointerDefault = false;
   bool inputWaiting = false;

@@ -3,7 +3,7 @@
 namespace vs::fake {
 
 SaverHarness::SaverHarness()
-    : log(platform.files, platform.app.programDirectory),
+    : log(platform.files, platform.app.logDirectory),
       support(platform.profile, log, platform.app.programDirectory),
       form(platform, support, log, [this] { ++configurationShown; }) {
   platform.pictures[kSplash] = {400, 300};

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "platform/linux/posix/LogDirectory.h"
 #include "platform/linux/qt/Dispatch.h"
 
 namespace vs {
@@ -16,6 +17,7 @@ QtApplication::QtApplication(std::string commandLine, std::string programDirecto
                              Profile& profile)
     : commandLine_(std::move(commandLine)),
       programDirectory_(std::move(programDirectory)),
+      logDirectory_(vs::LogDirectory(programDirectory_)),
       profile_(profile) {
   QCoreApplication::instance()->installEventFilter(this);
 }

@@ -15,6 +15,7 @@ class QtApplication : public QObject, public Application {
 
   std::string CommandLine() const override { return commandLine_; }
   std::string ProgramDirectory() const override { return programDirectory_; }
+  std::string LogDirectory() const override { return logDirectory_; }
   void DoEvents() override;
   [[noreturn]] void End() override;
   int ShowCursor(bool show) override;
@@ -28,6 +29,7 @@ class QtApplication : public QObject, public Application {
  private:
   std::string commandLine_;
   std::string programDirectory_;
+  std::string logDirectory_;
   Profile& profile_;
   int cursorCount_ = 0;
   bool cursorHidden_ = false;
