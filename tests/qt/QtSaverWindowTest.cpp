@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -115,7 +116,11 @@ TEST_F(QtSaver, CoversTheScreenAndShowsAPictureAtNaturalSizeCutByItsBox) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
   EXPECT_EQ(window.geometry(), screen);
-  EXPECT_EQ(window.WidthTwips(), int(screen.width() * ratio) * 15);
+  // The screen's device pixels: at a fractional scale not the logical size
+  // cut to an integer after scaling.
+  EXPECT_EQ(window.ScreenWidthTwips(), int(std::lround(screen.width() * ratio)) * 15);
+  EXPECT_EQ(window.WidthTwips(), window.ScreenWidthTwips());
+  EXPECT_EQ(window.HeightTwips(), window.ScreenHeightTwips());
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
 
@@ -133,6 +138,41 @@ TEST_F(QtSaver, CoversTheScreenAndShowsAPictureAtNaturalSizeCutByItsBox) {
   EXPECT_EQ(shot.pixel(10 + 119, 20 + 199), qRgb(119, 199, 77));
   EXPECT_EQ(shot.pixel(10 + 120, 20), qRgb(0, 0, 0));  // cut by the box
   EXPECT_EQ(shot.pixel(9, 20), qRgb(0, 0, 0));
+}
+
+// Run with two screens (offscreen:configfile=two_screens.json).
+TEST_F(QtSaver, EveryOtherMonitorHasABlackCoverWhoseInputReachesTheForm) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  if (screens.size() < 2) GTEST_SKIP() << "one screen only";
+  Show();
+  EXPECT_EQ(window.geometry(), QGuiApplication::primaryScreen()->geometry());
+  std::vector<QWidget*> covers;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != &window && top->isVisible()) covers.push_back(top);
+  }
+  ASSERT_EQ(covers.size(), std::size_t(screens.size() - 1));
+  QWidget& cover = *covers.front();
+  EXPECT_NE(cover.geometry(), window.geometry());
+  EXPECT_NE(std::find_if(screens.begin(), screens.end(),
+                         [&](QScreen* screen) { return screen->geometry() == cover.geometry(); }),
+            screens.end());
+  const QImage shot = cover.grab().toImage();
+  EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(shot.pixel(shot.width() - 1, shot.height() - 1), qRgb(0, 0, 0));
+
+  QTest::keyClick(&cover, Qt::Key_A);
+  QTest::mouseMove(&cover, QPoint(7, 9));
+  QTest::mouseClick(&cover, Qt::LeftButton, {}, QPoint(7, 9));
+  const QPoint onForm = cover.geometry().topLeft() - window.geometry().topLeft() + QPoint(7, 9);
+  const std::vector<std::string> expected = {
+      "Form_KeyDown", "Form_KeyPress", "Form_KeyUp",
+      "Form_MouseMove " + std::to_string(onForm.x()) + "," + std::to_string(onForm.y()),
+      "Form_Click"};
+  std::vector<std::string> seen;
+  for (const auto& call : events.calls) {
+    if (seen.empty() || seen.back() != call) seen.push_back(call);
+  }
+  EXPECT_EQ(seen, expected);
 }
 
 TEST_F(QtSaver, AFileThatIsNoPictureIsAFailure) {
@@ -255,7 +295,7 @@ TEST(QtTimerRules, ZeroNeverTicksNewIntervalsRestartAndAnyPositiveIntervalIsKept
 }  // namespace vs
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   // A child that starts afresh: it inherits no Qt state from a fork.

@@ -7,6 +7,9 @@
 #include <QScreen>
 #include <cmath>
 
+#include "platform/linux/qt/SaverWindowFlags.h"
+#include "platform/linux/qt/ScreenPixels.h"
+
 namespace vs {
 namespace {
 
@@ -16,7 +19,7 @@ constexpr std::int32_t kTimer2DesignInterval = 200;
 }  // namespace
 
 QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(nullptr, kSaverWindowFlags),
       events_(events),
       picture1_(new QtPictureBox(
           this, {Raise("frmScreenSaver.Picture1_KeyDown", &SaverEvents::Picture1_KeyDown),
@@ -28,7 +31,9 @@ QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> p
       timer1_(kTimer1DesignInterval,
               Raise("frmScreenSaver.Timer1_Timer", &SaverEvents::Timer1_Timer)),
       timer2_(kTimer2DesignInterval,
-              Raise("frmScreenSaver.Timer2_Timer", &SaverEvents::Timer2_Timer)) {
+              Raise("frmScreenSaver.Timer2_Timer", &SaverEvents::Timer2_Timer)),
+      covers_(*this),
+      hold_(*this, [this] { return covers_.Windows(); }) {
   setWindowTitle(QStringLiteral("VostramelSaver"));
   setAutoFillBackground(true);
   QPalette black = palette();
@@ -41,6 +46,11 @@ QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> p
 QRect QtSaverWindow::ScreenGeometry() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
+}
+
+QSize QtSaverWindow::ScreenPixels() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? DevicePixelSize(*screen) : QSize(640, 480);
 }
 
 double QtSaverWindow::Ratio() const {
@@ -61,32 +71,37 @@ void QtSaverWindow::SetWindowPos(int, int x, int y, int cx, int cy, unsigned fla
     raise();
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
+    covers_.Show();
+    hold_.Start();
   }
 }
 
-int QtSaverWindow::ScreenWidthTwips() const {
-  return int(std::lround(ScreenGeometry().width() * Ratio())) * kTwipsPerPixel;
-}
+int QtSaverWindow::ScreenWidthTwips() const { return ScreenPixels().width() * kTwipsPerPixel; }
 
-int QtSaverWindow::ScreenHeightTwips() const {
-  return int(std::lround(ScreenGeometry().height() * Ratio())) * kTwipsPerPixel;
-}
+int QtSaverWindow::ScreenHeightTwips() const { return ScreenPixels().height() * kTwipsPerPixel; }
 
 void QtSaverWindow::SetSizeTwips(int width, int height) {
   // Explicit geometry: without a window manager a full-screen request alone
   // leaves a small window.
+  pixels_ = QSize(width / kTwipsPerPixel, height / kTwipsPerPixel);
+  setGeometry(QRect(pos(), Logical(pixels_)));
+}
+
+QSize QtSaverWindow::Logical(QSize pixels) const {
   const double ratio = Ratio();
-  setGeometry(QRect(pos(), QSize(int(std::lround(width / kTwipsPerPixel / ratio)),
-                                 int(std::lround(height / kTwipsPerPixel / ratio)))));
+  return QSize(int(std::lround(pixels.width() / ratio)), int(std::lround(pixels.height() / ratio)));
 }
 
-int QtSaverWindow::WidthTwips() const {
-  return int(std::lround(width() * Ratio())) * kTwipsPerPixel;
+QSize QtSaverWindow::Pixels() const {
+  // At a fractional scale logical pixels times the ratio can miss by one.
+  if (size() == Logical(pixels_)) return pixels_;
+  const double ratio = Ratio();
+  return QSize(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
 }
 
-int QtSaverWindow::HeightTwips() const {
-  return int(std::lround(height() * Ratio())) * kTwipsPerPixel;
-}
+int QtSaverWindow::WidthTwips() const { return Pixels().width() * kTwipsPerPixel; }
+
+int QtSaverWindow::HeightTwips() const { return Pixels().height() * kTwipsPerPixel; }
 
 void QtSaverWindow::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();

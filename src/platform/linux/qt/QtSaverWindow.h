@@ -8,11 +8,14 @@
 #include "platform/linux/qt/QtMediaPlayerWidget.h"
 #include "platform/linux/qt/QtPictureBox.h"
 #include "platform/linux/qt/QtTimer.h"
+#include "platform/linux/qt/SaverHold.h"
+#include "platform/linux/qt/ScreenCovers.h"
 
 namespace vs {
 
-// The black, borderless, top-most saver form. Window sizes are in twips of
-// device pixels; Qt's own geometry is in logical pixels.
+// The black, borderless, top-most saver form on the primary monitor, with a
+// black cover on every other one. Window sizes are in twips of device pixels;
+// Qt's own geometry is in logical pixels.
 class QtSaverWindow : public QWidget, public SaverWindow {
  public:
   QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player);
@@ -47,13 +50,20 @@ class QtSaverWindow : public QWidget, public SaverWindow {
     };
   }
   QRect ScreenGeometry() const;
+  QSize ScreenPixels() const;
   double Ratio() const;
+  QSize Logical(QSize pixels) const;
+  // The device size the form was given, while its logical size still matches.
+  QSize Pixels() const;
 
   SaverEvents& events_;
   QtPictureBox* picture1_;
   QtMediaPlayerWidget* mediaPlayer1_;
   QtTimer timer1_;
   QtTimer timer2_;
+  QSize pixels_;
+  ScreenCovers covers_;
+  SaverHold hold_;
 };
 
 }  // namespace vs
