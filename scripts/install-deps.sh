@@ -6,7 +6,7 @@ packages=(
   # build
   cmake g++ make pkg-config git
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libgif-dev
-  libmp3lame-dev libx11-dev libxfixes-dev
+  libmp3lame-dev libx11-dev libxfixes-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core timgm6mb-soundfont
   # tests: a private X server, real input, screenshots
   xvfb xauth x11-utils xdotool imagemagick libimage-exiftool-perl
+  # tests: monitors (xrandr), window managers with a panel, xfwm4's D-Bus session
+  x11-xserver-utils xfwm4 openbox tint2 dbus-bin
 )
 
 missing=()

@@ -92,3 +92,45 @@ cursor_state() { "$VS_BUILD/tests/e2e/cursor_probe"; }
 
 # crlf_lines LINE...: the lines as the log holds them.
 crlf_lines() { printf '%s\r\n' "$@"; }
+
+# two_monitors: the X screen (2560x1024) split by RandR into a primary
+# monitor "left" (1280x1024+0+0) and "right" (1280x1024+1280+0), over a grey
+# root that shows where nothing covers it.
+two_monitors() {
+  xrandr --setmonitor '*left' 1280/338x1024/270+0+0 screen >/dev/null
+  xrandr --setmonitor right 1280/338x1024/270+1280+0 none
+  [ "$(xrandr --listmonitors | head -n 1)" = "Monitors: 2" ] || fail "no two monitors"
+  xsetroot -solid '#808080'
+}
+
+# picture_settings PICTURE: settings that show only PICTURE, with no music
+# (audio is switched off after its first tick).
+picture_settings() {
+  export XDG_CONFIG_HOME="$E2E_TMP/config"
+  mkdir -p "$XDG_CONFIG_HOME"
+  {
+    echo "[VOSTRAMELSAVER]"
+    echo "TOTAL_IMAGES_DISPLAY=20"
+    for i in $(seq 0 19); do echo "IMAGES_FILE_$i=$1"; done
+    echo "TOTAL_AUDIOS_DISPLAY=0"
+    echo "TIMER=1000"
+  } >"$XDG_CONFIG_HOME/VostramelSaver.ini"
+}
+
+# wait_for_pixels SECONDS X,Y=R,G,B...: a screenshot in $E2E_TMP/screen.png
+# where every listed pixel has its colour.
+wait_for_pixels() {
+  local limit=$1 spec ok
+  shift
+  for _ in $(seq 1 $((limit * 5))); do
+    screenshot "$E2E_TMP/screen.png"
+    ok=1
+    for spec in "$@"; do
+      local at=${spec%%=*}
+      [ "$(pixel "$E2E_TMP/screen.png" "${at%,*}" "${at#*,}")" = "${spec#*=}" ] || { ok=0; break; }
+    done
+    [ "$ok" = 1 ] && return 0
+    sleep 0.2
+  done
+  fail "screen not as expected ($*), see $E2E_TMP/screen.png"
+}
