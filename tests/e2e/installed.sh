@@ -14,15 +14,15 @@ done
 chmod -R a-w "$prefix/lib/vostramel-saver"
 trap 'chmod -R u+w "$prefix"; cleanup' EXIT
 
-# Root may write anywhere, so root runs the saver as an ordinary user.
+# Root may write anywhere, so root runs the saver as an ordinary user (an
+# array, not a function, so that $! is the program itself).
 home="$E2E_TMP/home"
 mkdir -p "$home"
+as_user=(env HOME="$home")
 if [ "$(id -u)" = 0 ]; then
   chmod 755 "$E2E_TMP"
   chown nobody "$home"
-  as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
-else
-  as_user() { "$@"; }
+  as_user+=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 
 # wait_for_lines FILE COUNT: waits until FILE holds COUNT lines.
@@ -36,7 +36,7 @@ wait_for_lines() {
 
 start_xvfb 1024x768
 unset XDG_CONFIG_HOME XDG_STATE_HOME
-HOME="$home" as_user "$prefix/bin/vostramel-saver" /s &
+"${as_user[@]}" "$prefix/bin/vostramel-saver" /s &
 saver=$!
 E2E_PIDS+=($saver)
 wait_for_window VostramelSaver >/dev/null
@@ -51,9 +51,9 @@ expect_exit $saver 5
 
 # XDG_STATE_HOME wins over the default, and the previous log there is deleted.
 state="$home/state"
-as_user mkdir "$state"
+"${as_user[@]}" mkdir "$state"
 printf 'stale\r\n' >"$state/VostramelSaver.log"
-HOME="$home" XDG_STATE_HOME="$state" as_user "$prefix/bin/vostramel-saver" /p &
+XDG_STATE_HOME="$state" "${as_user[@]}" "$prefix/bin/vostramel-saver" /p &
 other=$!
 expect_exit $other 5
 diff <(crlf_lines "Open file" "Others mode") "$state/VostramelSaver.log" ||

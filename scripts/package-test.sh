@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it with apt as a user would, runs the
+# installed saver and settings entry on a private X server as an ordinary
+# user, then removes the package. As root on Debian 12; the build folder is
+# the first argument (default: build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+bash scripts/install-deps.sh
+
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --target VostramelSaver splash -j"$(nproc)"
+rm -f "$build"/vostramel-saver_*.deb
+(cd "$build" && cpack -G DEB)
+package=$(ls "$build"/vostramel-saver_*.deb)
+export DEBIAN_FRONTEND=noninteractive
+apt-get install -y -q "./$package"
+
+. tests/e2e/lib.sh
+trap 'cleanup; apt-get remove -y -q vostramel-saver' EXIT
+
+[ "$(command -v vostramel-saver)" = /usr/bin/vostramel-saver ] || fail "no launcher on the PATH"
+home="$E2E_TMP/home"
+mkdir -p "$home"
+chmod 755 "$E2E_TMP"
+chown nobody "$home"
+# An array, not a function, so that $! is the program itself.
+as_user=(env HOME="$home" setpriv --reuid=nobody --regid=nogroup --clear-groups)
+unset XDG_CONFIG_HOME XDG_STATE_HOME
+
+start_xvfb 1024x768
+"${as_user[@]}" vostramel-saver /s &
+saver=$!
+E2E_PIDS+=($saver)
+wait_for_window VostramelSaver >/dev/null
+log="$home/.local/state/VostramelSaver.log"
+for _ in $(seq 1 100); do
+  [ -f "$log" ] && [ "$(wc -l <"$log")" -ge 6 ] && break
+  sleep 0.1
+done
+diff <(head -n 6 "$log") <(crlf_lines "Open file" "s mode" "load loadini" "sucessfully loadini" \
+  5000 5000) || fail "the installed saver's log differs"
+screenshot "$E2E_TMP/screen.png"
+[ "$(pixel "$E2E_TMP/screen.png" 0 0)" = "0,0,0" ] || fail "the screen is not covered"
+[ "$(pixel "$E2E_TMP/screen.png" 512 384)" != "0,0,0" ] || fail "no splash in the middle"
+xdotool key space
+expect_exit $saver 5
+
+# The menu entry's command opens the settings dialog.
+command=$(sed -n 's/^Exec=//p' /usr/share/applications/vostramel-saver.desktop)
+"${as_user[@]}" $command &
+dialog=$!
+E2E_PIDS+=($dialog)
+wait_for_window "VostramelSaver Screen Saver Configuration" >/dev/null
+kill -TERM $dialog
+expect_exit $dialog 5
+
+apt-get remove -y -q vostramel-saver
+trap cleanup EXIT
+[ ! -e /usr/lib/vostramel-saver ] || fail "/usr/lib/vostramel-saver is left after removal"
+echo "package: passed"
