@@ -1,15 +1,12 @@
 #include "platform/linux/profile/IniProfile.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include "core/Paths.h"
 #include "formats/io/AtomicReplace.h"
+#include "platform/linux/posix/XdgDirectory.h"
 
 namespace vs {
 namespace {
@@ -18,18 +15,6 @@ namespace {
 // file reads as unreadable. Parsing can take 60 times the file size (a file of
 // blank lines), so the bound stays far below memory sizes.
 constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
-
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
-
-std::string HomeDirectory() {
-  std::string home = Environment("HOME");
-  if (!home.empty()) return home;
-  if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) return user->pw_dir;
-  return "/tmp";
-}
 
 std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
   // The buffer keeps one place for the terminating zero.
@@ -45,9 +30,7 @@ IniProfile::IniProfile(std::string configDirectory)
     : configDirectory_(std::move(configDirectory)) {}
 
 std::string IniProfile::DefaultConfigDirectory() {
-  std::string xdg = Environment("XDG_CONFIG_HOME");
-  if (!xdg.empty() && xdg.front() == '/') return xdg;
-  return HomeDirectory() + "/.config";
+  return XdgDirectory("XDG_CONFIG_HOME", ".config");
 }
 
 std::string IniProfile::Resolve(const std::string& fileName) const {
