@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Extension.h"
 #include "formats/m3u/M3uPlaylist.h"
 #include "fuzz/FuzzCheck.h"
 #include "samples/SampleFiles.h"
