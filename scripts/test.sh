@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, then again under AddressSanitizer (leak
-# check on) and UndefinedBehaviorSanitizer, then each fuzz target for a minute.
+# Builds everything and runs every test and the installed package, then the tests
+# again under AddressSanitizer (leak check on) and UndefinedBehaviorSanitizer, then
+# each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,6 +10,8 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The Debian package, installed with apt, run end to end, removed.
+bash scripts/package-test.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVS_SANITIZE=ON -DVS_BUILD_BENCH=OFF
 cmake --build build-asan -j"$jobs"
