@@ -23,13 +23,13 @@ for run in $(seq 1 "$runs"); do
   "$program/VostramelSaver.scr" /s &
   saver=$!
   E2E_PIDS+=($saver)
-  window=$(wait_for_window VostramelSaver)
+  wait_for_window VostramelSaver >/dev/null
   idle=$(threads "$saver")
   # The decode runs on a thread of its own: press the key while it exists.
   until [ "$(threads "$saver")" -gt "$idle" ]; do sleep 0.005; done
   sleep 0.1
   pressed=$(now_ms)
-  xdotool key --window "$window" a
+  xdotool key a
   while kill -0 "$saver" 2>/dev/null; do sleep 0.001; done
   echo "run $run: key to exit $(($(now_ms) - pressed)) ms"
   wait "$saver" || true
