@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "config/frm_Configuration.h"
 #include "platform/linux/posix/ProgramDirectory.h"
 #include "platform/linux/qt/Dispatch.h"
+#include "platform/linux/qt/HostArguments.h"
 #include "platform/linux/qt/QtPlatform.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/TerminationSignals.h"
@@ -16,9 +19,17 @@
 
 namespace {
 
-// The arguments only, as one string.
-std::string JoinArguments(const QStringList& arguments) {
-  return vs::ToStdString(arguments.mid(1).join(QLatin1Char(' ')));
+// The arguments only, without the host's window options, and where to draw.
+vs::HostArguments ReadArguments(const QStringList& arguments) {
+  std::vector<std::string> words;
+  for (const QString& argument : arguments.mid(1)) words.push_back(vs::ToStdString(argument));
+  return vs::ReadHostArguments(words, std::getenv("XSCREENSAVER_WINDOW"));
+}
+
+std::string Join(const std::vector<std::string>& words) {
+  std::string joined;
+  for (std::size_t i = 0; i < words.size(); ++i) joined += (i == 0 ? "" : " ") + words[i];
+  return joined;
 }
 
 }  // namespace
@@ -31,7 +42,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
-  vs::QtPlatform platform(JoinArguments(QApplication::arguments()), vs::ProgramDirectory());
+  const vs::HostArguments arguments = ReadArguments(QApplication::arguments());
+  vs::QtPlatform platform(Join(arguments.rest), vs::ProgramDirectory(), arguments.target);
   vs::Logfile log(platform.Files(), platform.App().LogDirectory());
   vs::Support support(platform.Profiles(), log, platform.App().ProgramDirectory());
   vs::frmScreenSaver form(platform, support, log, [&] {

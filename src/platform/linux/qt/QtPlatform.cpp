@@ -1,12 +1,14 @@
 #include "platform/linux/qt/QtPlatform.h"
 
 #include <QCoreApplication>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
-#include "platform/linux/audio/SdlMediaPlayer.h"
 #include "platform/AboutView.h"
 #include "platform/ConfigurationView.h"
 #include "platform/MoreInfoView.h"
+#include "platform/linux/audio/SdlMediaPlayer.h"
 #include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/QtSaverWindow.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
@@ -25,11 +27,15 @@ void PostToUiThread(std::function<void()> task) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory)
-    : app_(std::move(commandLine), std::move(programDirectory), profile_) {}
+QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target)
+    : app_(std::move(commandLine), std::move(programDirectory), profile_), target_(target) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
-  return std::make_unique<QtSaverWindow>(events, std::make_unique<SdlMediaPlayer>(&PostToUiThread));
+  std::optional<std::uint32_t> host;
+  if (target_.kind == SaverTarget::Kind::Window) host = target_.window;
+  if (target_.kind == SaverTarget::Kind::Root) host = HostWindow::Root();
+  return std::make_unique<QtSaverWindow>(events, std::make_unique<SdlMediaPlayer>(&PostToUiThread),
+                                         host);
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(

@@ -6,15 +6,16 @@
 #include "platform/Platform.h"
 #include "platform/linux/posix/PosixFileSystem.h"
 #include "platform/linux/profile/IniProfile.h"
+#include "platform/linux/qt/HostArguments.h"
 #include "platform/linux/qt/QtApplication.h"
 
 namespace vs {
 
 // The Linux platform: Qt 6 Widgets windows, our INI profile, POSIX files and
-// the SDL2_mixer media player.
+// the SDL2_mixer media player. The saver form draws where `target` says.
 class QtPlatform : public Platform {
  public:
-  QtPlatform(std::string commandLine, std::string programDirectory);
+  QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target);
 
   Application& App() override { return app_; }
   Profile& Profiles() override { return profile_; }
@@ -28,6 +29,7 @@ class QtPlatform : public Platform {
   IniProfile profile_;
   PosixFileSystem files_;
   QtApplication app_;
+  SaverTarget target_;
 };
 
 }  // namespace vs

@@ -18,8 +18,9 @@ constexpr std::int32_t kTimer2DesignInterval = 200;
 
 }  // namespace
 
-QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player)
-    : QWidget(nullptr, kSaverWindowFlags),
+QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player,
+                             std::optional<std::uint32_t> host)
+    : QWidget(nullptr, host ? kHostedWindowFlags : kSaverWindowFlags),
       events_(events),
       picture1_(new QtPictureBox(
           this, {Raise("frmScreenSaver.Picture1_KeyDown", &SaverEvents::Picture1_KeyDown),
@@ -41,6 +42,14 @@ QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> p
   setPalette(black);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
+  if (host) {
+    host_ = std::make_unique<HostWindow>(
+        *host,
+        [this](QSize pixels) {
+          SetSizeTwips(pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel);
+        },
+        Raise("frmScreenSaver.Form_Unload", &SaverEvents::Form_Unload));
+  }
 }
 
 QRect QtSaverWindow::ScreenGeometry() const {
@@ -49,6 +58,7 @@ QRect QtSaverWindow::ScreenGeometry() const {
 }
 
 QSize QtSaverWindow::ScreenPixels() const {
+  if (host_) return host_->Pixels();
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? DevicePixelSize(*screen) : QSize(640, 480);
 }
@@ -59,8 +69,10 @@ double QtSaverWindow::Ratio() const {
 }
 
 void QtSaverWindow::SetWindowPos(int, int x, int y, int cx, int cy, unsigned flags) {
+  // Embedded first: positions are then the host window's.
+  if (host_ && (flags & kSwpShowWindow)) host_->Embed(*this);
   // Always top-most: the window flags say so from the start.
-  const QPoint origin = ScreenGeometry().topLeft();
+  const QPoint origin = host_ ? QPoint() : ScreenGeometry().topLeft();
   const double ratio = Ratio();
   move(origin + QPoint(int(std::lround(x / ratio)), int(std::lround(y / ratio))));
   if (!(flags & kSwpNoSize) && cx > 0 && cy > 0) {
@@ -68,6 +80,7 @@ void QtSaverWindow::SetWindowPos(int, int x, int y, int cx, int cy, unsigned fla
   }
   if (flags & kSwpShowWindow) {
     show();
+    if (host_) return;
     raise();
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/SaverWindow.h"
 #include "platform/linux/qt/Dispatch.h"
+#include "platform/linux/qt/HostWindow.h"
 #include "platform/linux/qt/QtMediaPlayerWidget.h"
 #include "platform/linux/qt/QtPictureBox.h"
 #include "platform/linux/qt/QtTimer.h"
@@ -14,11 +17,13 @@
 namespace vs {
 
 // The black, borderless, top-most saver form on the primary monitor, with a
-// black cover on every other one. Window sizes are in twips of device pixels;
-// Qt's own geometry is in logical pixels.
+// black cover on every other one; or, given a host window, the form fills
+// that window instead and leaves input to its host. Window sizes are in twips
+// of device pixels; Qt's own geometry is in logical pixels.
 class QtSaverWindow : public QWidget, public SaverWindow {
  public:
-  QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player);
+  QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player,
+                std::optional<std::uint32_t> host = std::nullopt);
 
   void SetWindowPos(int insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   int ScreenWidthTwips() const override;
@@ -64,6 +69,7 @@ class QtSaverWindow : public QWidget, public SaverWindow {
   QSize pixels_;
   ScreenCovers covers_;
   SaverHold hold_;
+  std::unique_ptr<HostWindow> host_;
 };
 
 }  // namespace vs

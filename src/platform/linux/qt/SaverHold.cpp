@@ -2,10 +2,11 @@
 
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
+
+#include "platform/linux/qt/XcbConnection.h"
 
 namespace vs {
 namespace {
@@ -15,12 +16,6 @@ namespace {
 constexpr int kGrabRetryMs = 50;
 constexpr qint64 kGrabPatienceMs = 2000;
 constexpr int kOnTopCheckMs = 200;
-
-xcb_connection_t* Connection() {
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 != nullptr ? x11->connection() : nullptr;
-}
 
 // True when `windows`, bottom to top, are the topmost children of the root.
 bool OnTop(xcb_connection_t* connection, const std::vector<xcb_window_t>& windows) {
@@ -52,7 +47,7 @@ void SaverHold::Start() {
   grabbing_.start();
   TryGrabs();
   if (!keyboard_ || !pointer_) grabRetry_.start();
-  if (Connection() != nullptr) {
+  if (XcbConnection() != nullptr) {
     KeepOnTop();
     onTop_.start();
   }
@@ -72,7 +67,7 @@ void SaverHold::KeepOnTop() {
   stack.push_back(&form_);
   std::vector<xcb_window_t> ids;
   for (QWidget* window : stack) ids.push_back(static_cast<xcb_window_t>(window->winId()));
-  if (OnTop(Connection(), ids)) return;
+  if (OnTop(XcbConnection(), ids)) return;
   for (QWidget* window : stack) window->raise();
 }
 

@@ -11,4 +11,10 @@ inline constexpr Qt::WindowFlags kSaverWindowFlags = Qt::Window | Qt::FramelessW
                                                      Qt::WindowStaysOnTopHint |
                                                      Qt::X11BypassWindowManagerHint;
 
+// Inside a screen-saver host's window, which keeps the input: events pass
+// through to it. Override-redirect still, for the root window as the host.
+inline constexpr Qt::WindowFlags kHostedWindowFlags =
+    Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+    Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus;
+
 }  // namespace vs
