@@ -18,6 +18,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick libimage-exiftool-perl
   # tests: monitors (xrandr), window managers with a panel, xfwm4's D-Bus session
   x11-xserver-utils xfwm4 openbox tint2 dbus-bin
+  # tests: screen-saver hosts
+  xscreensaver xautolock
 )
 
 missing=()

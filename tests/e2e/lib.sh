@@ -134,3 +134,45 @@ wait_for_pixels() {
   done
   fail "screen not as expected ($*), see $E2E_TMP/screen.png"
 }
+
+# wait_for_splash LEFT TOP: a screenshot in $E2E_TMP/screen.png with the
+# program's splash picture at LEFT,TOP.
+wait_for_splash() {
+  /usr/bin/convert "$VS_BUILD/vostramelsaver.jpg" "$E2E_TMP/splash.png"
+  for _ in $(seq 1 50); do
+    screenshot "$E2E_TMP/screen.png"
+    /usr/bin/convert "$E2E_TMP/screen.png" -crop "400x300+$1+$2" +repage "$E2E_TMP/shown.png"
+    [ "$(differing_pixels "$E2E_TMP/shown.png" "$E2E_TMP/splash.png")" = 0 ] && return 0
+    sleep 0.2
+  done
+  fail "the splash is not at $1,$2, see $E2E_TMP/screen.png"
+}
+
+# recording_status FILE: the path of a script that runs its arguments,
+# passes SIGTERM on to them and writes their exit status to FILE; for hosts
+# that start the saver themselves.
+recording_status() {
+  local script="$E2E_TMP/record-status.sh"
+  cat >"$script" <<EOT
+#!/bin/sh
+"\$@" &
+child=\$!
+trap 'kill -TERM \$child' TERM
+wait \$child
+status=\$?
+[ \$status -gt 128 ] && { wait \$child; status=\$?; }
+echo \$status >"$1"
+EOT
+  chmod 755 "$script"
+  echo "$script"
+}
+
+# wait_for_status FILE SECONDS: fails unless FILE says 0 in time.
+wait_for_status() {
+  for _ in $(seq 1 $(($2 * 10))); do
+    [ -s "$1" ] && break
+    sleep 0.1
+  done
+  [ -s "$1" ] || fail "the saver did not end within $2 s"
+  [ "$(cat "$1")" = 0 ] || fail "the saver ended with status $(cat "$1")"
+}

@@ -11,7 +11,6 @@ program="$E2E_TMP/program"
 install_program "$program"
 /usr/bin/convert -size 400x300 xc:'#3366cc' "BMP3:$E2E_TMP/blue.bmp"
 picture_settings "$E2E_TMP/blue.bmp"
-/usr/bin/convert "$program/vostramelsaver.jpg" "$E2E_TMP/splash.png"
 blue="51,102,204" black="0,0,0" grey="128,128,128"
 
 # start_host: a 640x480 window at 100,50 in $host, its id in $id.
@@ -25,17 +24,6 @@ start_host() {
     sleep 0.1
   done
   fail "no host window"
-}
-
-# wait_for_splash LEFT TOP: the splash picture at LEFT,TOP on the screen.
-wait_for_splash() {
-  for _ in $(seq 1 50); do
-    screenshot "$E2E_TMP/screen.png"
-    /usr/bin/convert "$E2E_TMP/screen.png" -crop "400x300+$1+$2" +repage "$E2E_TMP/shown.png"
-    [ "$(differing_pixels "$E2E_TMP/shown.png" "$E2E_TMP/splash.png")" = 0 ] && return 0
-    sleep 0.2
-  done
-  fail "the splash is not at $1,$2, see $E2E_TMP/screen.png"
 }
 
 # The host window black around the splash, centred on it; nothing else drawn.
