@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
-#include "playback/CentrePicture.h"
 #include "core/Extension.h"
+#include "playback/CentrePicture.h"
 
 namespace vs {
 

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "core/Paths.h"
 #include "core/Conversions.h"
+#include "core/Paths.h"
 
 namespace vs {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/StringArray.h"
 #include "platform/Profile.h"
 #include "settings/Logfile.h"
-#include "core/StringArray.h"
 
 namespace vs {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/RuntimeFailure.h"
 #include "core/Conversions.h"
 #include "core/Extension.h"
+#include "core/RuntimeFailure.h"
 #include "core/StringArray.h"
 
 namespace vs {

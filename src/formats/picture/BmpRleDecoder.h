@@ -1,8 +1,8 @@
 #pragma once
 
+#include "formats/io/PictureFile.h"
 #include "formats/picture/BmpLayout.h"
 #include "formats/picture/DecodePicture.h"
-#include "formats/io/PictureFile.h"
 
 namespace vs {
 

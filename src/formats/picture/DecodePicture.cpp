@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "formats/picture/FormatDecoders.h"
 #include "formats/io/PictureFile.h"
+#include "formats/picture/FormatDecoders.h"
 #include "formats/picture/PictureSupport.h"
 
 namespace vs {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formats/picture/DecodePicture.h"
 #include "formats/io/PictureFile.h"
+#include "formats/picture/DecodePicture.h"
 
 namespace vs {
 

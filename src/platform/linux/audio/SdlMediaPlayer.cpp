@@ -5,8 +5,8 @@
 #include <atomic>
 #include <filesystem>
 
-#include "core/RuntimeFailure.h"
 #include "core/Extension.h"
+#include "core/RuntimeFailure.h"
 #include "formats/m3u/M3uPlaylist.h"
 
 namespace vs {

@@ -3,9 +3,9 @@
 #include <string>
 #include <unordered_map>
 
+#include "formats/ini/IniDocument.h"
 #include "platform/Profile.h"
 #include "platform/linux/profile/FileSnapshot.h"
-#include "formats/ini/IniDocument.h"
 
 namespace vs {
 
