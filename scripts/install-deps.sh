@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12 (as root).
+# Usage: install-deps.sh [--windows]
 set -euo pipefail
 
 packages=(
@@ -21,6 +22,17 @@ packages=(
   # tests: screen-saver hosts
   xscreensaver xautolock
 )
+
+# --windows: what the cross build for Windows needs instead (scripts/cross-deps.sh):
+# the mingw-w64 compilers, Wine to run the tests, the tools that unpack and build
+# Debian's source packages of the libraries, GoogleTest's sources.
+if [ "${1:-}" = --windows ]; then
+  packages=(
+    cmake make dpkg-dev nasm googletest
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -10,10 +10,41 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
+// The root and a folder in it, written as the platform writes paths.
+#ifdef _WIN32
+const std::string kRoot = "C:\\";
+#else
+const std::string kRoot = "/";
+#endif
+const std::string kPics = kRoot + "pics";
+
+std::string InPics(const std::string& name) { return kPics + kRoot.back() + name; }
+
 TEST(JoinPath, AddsOneSeparatorEvenAtTheRoot) {
+#ifdef _WIN32
+  EXPECT_EQ(JoinPath("C:\\", "a.jpg"), "C:\\a.jpg");
+  EXPECT_EQ(JoinPath("C:\\Users\\u", "a.jpg"), "C:\\Users\\u\\a.jpg");
+  EXPECT_EQ(JoinPath("E:/photos/", "a.jpg"), "E:/photos/a.jpg");
+#else
   EXPECT_EQ(JoinPath("/", "a.jpg"), "/a.jpg");
   EXPECT_EQ(JoinPath("/home/u", "a.jpg"), "/home/u/a.jpg");
   EXPECT_EQ(JoinPath("/media/usb/", "a.jpg"), "/media/usb/a.jpg");
+#endif
+}
+
+// Windows takes "/" as well as "\"; a file in a root keeps the root.
+TEST(ParentDirectory, SplitsAtTheLastSeparatorAndKeepsRoots) {
+#ifdef _WIN32
+  EXPECT_EQ(ParentDirectory("C:\\a.jpg"), "C:\\");
+  EXPECT_EQ(ParentDirectory("C:\\pics/2024\\a.jpg"), "C:\\pics/2024");
+  EXPECT_EQ(ParentDirectory("C:\\pics\\2024/a.jpg"), "C:\\pics\\2024");
+  EXPECT_EQ(FileNameOf("C:\\pics/a.jpg"), "a.jpg");
+#else
+  EXPECT_EQ(ParentDirectory("/a.jpg"), "/");
+  EXPECT_EQ(ParentDirectory("/pics/2024/a.jpg"), "/pics/2024");
+  EXPECT_EQ(FileNameOf("/pics/a.jpg"), "a.jpg");
+#endif
+  EXPECT_EQ(ParentDirectory("a.jpg"), ".");
 }
 
 class TargetEditingTest : public ConfigurationTest {
@@ -21,7 +52,7 @@ class TargetEditingTest : public ConfigurationTest {
   void SetUp() override {
     Open();
     view->file1.namesIn = [this](const std::string&) { return files; };
-    view->file1.path = "/pics";
+    view->file1.path = kPics;
     view->file1.pattern = "*.*";
   }
 
@@ -30,18 +61,18 @@ class TargetEditingTest : public ConfigurationTest {
 
 TEST_F(TargetEditingTest, AddAllRoutesByTheLastThreeLettersInSourceOrder) {
   form.cmdAddAll_Click();
-  EXPECT_THAT(view->targets1.items, ElementsAre("/pics/a.BMP", "/pics/b.Jpg", "/pics/c.gif"));
-  EXPECT_THAT(view->targets2.items, ElementsAre("/pics/d.jpeg", "/pics/ab", "/pics/e.mp3"));
+  EXPECT_THAT(view->targets1.items, ElementsAre(InPics("a.BMP"), InPics("b.Jpg"), InPics("c.gif")));
+  EXPECT_THAT(view->targets2.items, ElementsAre(InPics("d.jpeg"), InPics("ab"), InPics("e.mp3")));
   EXPECT_FALSE(LogHasFailure());
 }
 
 TEST_F(TargetEditingTest, AddTakesSelectedOnlyAndKeepsDuplicates) {
-  view->file1.path = "/";
+  view->file1.path = kRoot;
   view->file1.selected = {1, 5};
   form.File1_DblClick();
   form.cmdAdd_Click();
-  EXPECT_THAT(view->targets1.items, ElementsAre("/b.Jpg", "/b.Jpg"));
-  EXPECT_THAT(view->targets2.items, ElementsAre("/e.mp3", "/e.mp3"));
+  EXPECT_THAT(view->targets1.items, ElementsAre(kRoot + "b.Jpg", kRoot + "b.Jpg"));
+  EXPECT_THAT(view->targets2.items, ElementsAre(kRoot + "e.mp3", kRoot + "e.mp3"));
   EXPECT_THAT(view->file1.selected, ElementsAre(1, 5));
 }
 
@@ -59,7 +90,7 @@ TEST_F(TargetEditingTest, AddStopsAtTheListLimitWithAFailureReport) {
   files = {"a.jpg", "b.jpg", "c.mp3"};
   form.cmdAddAll_Click();
   EXPECT_EQ(view->targets1.ListCount(), frm_Configuration::kMaxTargetEntries);
-  EXPECT_EQ(view->targets1.items.back(), "/pics/a.jpg");
+  EXPECT_EQ(view->targets1.items.back(), InPics("a.jpg"));
   EXPECT_THAT(view->targets2.items, IsEmpty());  // the rest is abandoned
   const auto lines = LogLines();
   ASSERT_GE(lines.size(), 2u);

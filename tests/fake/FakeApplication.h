@@ -8,6 +8,18 @@
 
 namespace vs::fake {
 
+// The program's folder and the two files it keeps there, written as the
+// platform writes paths.
+#ifdef _WIN32
+inline constexpr const char* kProgramDirectory = "C:\\vostramel";
+inline constexpr const char* kSplashPath = "C:\\vostramel\\vostramelsaver.jpg";
+inline constexpr const char* kLogPath = "C:\\vostramel\\VostramelSaver.log";
+#else
+inline constexpr const char* kProgramDirectory = "/opt/vostramel";
+inline constexpr const char* kSplashPath = "/opt/vostramel/vostramelsaver.jpg";
+inline constexpr const char* kLogPath = "/opt/vostramel/VostramelSaver.log";
+#endif
+
 // Thrown by End(). Not a std::exception, so the handlers' guards let it pass,
 // just as ending the real program skips every further handler.
 struct ProgramEnded {};
@@ -28,8 +40,8 @@ class FakeApplication : public Application {
   void Post(std::function<void()> event) { pending_.push_back(std::move(event)); }
 
   std::string commandLine;
-  std::string programDirectory = "/opt/vostramel";
-  std::string logDirectory = "/opt/vostramel";
+  std::string programDirectory = kProgramDirectory;
+  std::string logDirectory = kProgramDirectory;
   int cursorCount = 0;
   bool mousePointerDefault = false;
   bool inputWaiting = false;

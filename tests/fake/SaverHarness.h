@@ -15,8 +15,8 @@ namespace vs::fake {
 // form wired as the real program wires them.
 class SaverHarness {
  public:
-  static constexpr const char* kSplash = "/opt/vostramel/vostramelsaver.jpg";
-  static constexpr const char* kLog = "/opt/vostramel/VostramelSaver.log";
+  static constexpr const char* kSplash = kSplashPath;
+  static constexpr const char* kLog = kLogPath;
 
   SaverHarness();
 

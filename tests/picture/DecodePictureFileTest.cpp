@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include "DecodeSample.h"
 #include "samples/SampleBmp.h"
@@ -27,10 +29,23 @@ TEST(DecodePictureFileTest, FilesThatAreNoPicturesFail) {
   const std::string empty = dir.Write("empty.gif", {});
   EXPECT_EQ(FailureOfPath(empty), "Invalid picture: " + empty + " is not a BMP, JPEG or GIF file");
   EXPECT_EQ(FailureOfPath(dir / "").rfind("Cannot open file: ", 0), 0u);
+#ifdef _WIN32
+  // A device must not block the saver.
+  EXPECT_EQ(FailureOfPath("\\\\.\\NUL"), "Cannot open file: \\\\.\\NUL is not a regular file");
+#else
   // A FIFO without a writer must not block the saver.
   const std::string fifo = dir / "fifo.jpg";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(FailureOfPath(fifo), "Cannot open file: " + fifo + " is not a regular file");
+#endif
+}
+
+// Names are UTF-8 inside the program, in any script.
+TEST(DecodePictureFileTest, NamesInAnyScriptOpen) {
+  const TempDir dir;
+  const Bytes jpeg = EncodeJpeg(30, 20, PhotoRows(30, 20, 1), {});
+  const std::string path = dir.Write("\u00e9t\u00e9 \u65e5\u672c.jpg", jpeg);
+  EXPECT_EQ(DecodePictureFile(path, 100, 100).width, 30);
 }
 
 // The content decides the format, whatever the name says.

@@ -109,7 +109,7 @@ TEST(Startup, AMissingSplashEndsTheSaverWithTheCursorShown) {
   EXPECT_TRUE(run.Load("/s"));
   EXPECT_EQ(run.LogLines(), (Lines{"Open file", "s mode", "load loadini", "sucessfully loadini",
                                    "Error out in load frmscreensaver object",
-                                   "File not found: /opt/vostramel/vostramelsaver.jpg"}));
+                                   "File not found: " + std::string(SaverHarness::kSplash)}));
   EXPECT_EQ(run.platform.app.cursorCount, 0);
   EXPECT_TRUE(run.platform.app.mousePointerDefault);
   EXPECT_FALSE(run.Window().timer1.Enabled());

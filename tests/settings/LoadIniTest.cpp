@@ -11,8 +11,8 @@ using fake::FakeProfile;
 
 class LoadIni : public ::testing::Test {
  protected:
-  static constexpr const char* kLog = "/opt/vostramel/VostramelSaver.log";
-  static constexpr const char* kSplash = "/opt/vostramel/vostramelsaver.jpg";
+  static constexpr const char* kLog = fake::kLogPath;
+  static constexpr const char* kSplash = fake::kSplashPath;
 
   std::string Log() const {
     const auto file = platform.files.files.find(kLog);
@@ -30,8 +30,8 @@ class LoadIni : public ::testing::Test {
   }
 
   fake::FakePlatform platform;
-  Logfile log{platform.files, "/opt/vostramel"};
-  Support support{platform.profile, log, "/opt/vostramel"};
+  Logfile log{platform.files, fake::kProgramDirectory};
+  Support support{platform.profile, log, fake::kProgramDirectory};
 };
 
 TEST_F(LoadIni, WithoutAFileWritesBothCountsAndKeepsOnlyTheSplash) {
@@ -134,15 +134,15 @@ TEST_F(LoadIni, ABadCountFailsAtOnceWithoutTheSplash) {
 
 TEST(Logfile, AppendsEachLineWithCrLfAndSwallowsItsFailures) {
   fake::FakeFileSystem files;
-  Logfile log(files, "/d");
-  EXPECT_EQ(log.Path(), "/d/VostramelSaver.log");
+  Logfile log(files, fake::kProgramDirectory);
+  EXPECT_EQ(log.Path(), fake::kLogPath);
   log.WriteLog("one");
   log.WriteLog("");
   log.WriteLog("two\nlines");
-  EXPECT_EQ(files.files["/d/VostramelSaver.log"], "one\r\n\r\ntwo\nlines\r\n");
-  files.readOnly.insert("/d/VostramelSaver.log");
+  EXPECT_EQ(files.files[fake::kLogPath], "one\r\n\r\ntwo\nlines\r\n");
+  files.readOnly.insert(fake::kLogPath);
   log.WriteLog("lost");
-  EXPECT_EQ(files.files["/d/VostramelSaver.log"], "one\r\n\r\ntwo\nlines\r\n");
+  EXPECT_EQ(files.files[fake::kLogPath], "one\r\n\r\ntwo\nlines\r\n");
 }
 
 }  // namespace

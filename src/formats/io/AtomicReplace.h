@@ -12,9 +12,10 @@ bool CreateDirectories(const std::string& directory);
 
 // Puts `content` at `path` so that a crash, a kill or a full disk leaves
 // either the old file or the new one: the content goes to a temporary file in
-// the same folder, is flushed, then renamed over the old file. The old file's
-// permission bits and owner are kept; a symbolic link is followed, not
-// replaced. Creates the folder when missing. Returns false, with the old file
+// the same folder, is flushed, then renamed over the old file. On POSIX the old
+// file's permission bits and owner are kept and a symbolic link is followed,
+// not replaced; on Windows the new file has its folder's inherited access.
+// Creates the folder when missing. Returns false, with the old file
 // untouched, no temporary file left and errno telling why, on any failure.
 bool ReplaceFileAtomically(const std::string& path, std::string_view content);
 

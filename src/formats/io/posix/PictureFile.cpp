@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "core/RuntimeFailure.h"
-#include "formats/picture/PictureSupport.h"
 
 namespace vs {
 
@@ -45,10 +44,6 @@ std::size_t PictureFile::ReadSomeAt(std::uint64_t offset, void* buffer, std::siz
     done += static_cast<std::size_t>(got);
   }
   return done;
-}
-
-void PictureFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
-  if (ReadSomeAt(offset, buffer, count) != count) ThrowInvalidPicture(path_, "is truncated");
 }
 
 }  // namespace vs
