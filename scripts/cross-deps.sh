@@ -16,14 +16,15 @@ jobs=$(nproc)
 
 have() { [ -e "$prefix/$1" ]; }
 
+# The compilers and Wine are needed also when the libraries are cached.
+bash "$root/scripts/install-deps.sh" --windows
 if have lib/libjpeg.a && have lib/libgif.a && have lib/libSDL2.a && have lib/libSDL2_mixer.a; then
   exit 0
 fi
 
-bash "$root/scripts/install-deps.sh" --windows
-
 # apt-get source needs a deb-src entry; Debian 12 images carry none.
-if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+if ! grep -qs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list \
+  /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; then
   cat >/etc/apt/sources.list.d/debian-src.sources <<'EOF'
 Types: deb-src
 URIs: http://deb.debian.org/debian
