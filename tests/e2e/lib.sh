@@ -120,14 +120,14 @@ picture_settings() {
 # wait_for_pixels SECONDS X,Y=R,G,B...: a screenshot in $E2E_TMP/screen.png
 # where every listed pixel has its colour.
 wait_for_pixels() {
-  local limit=$1 spec ok
+  local limit=$1 check ok
   shift
   for _ in $(seq 1 $((limit * 5))); do
     screenshot "$E2E_TMP/screen.png"
     ok=1
-    for spec in "$@"; do
-      local at=${spec%%=*}
-      [ "$(pixel "$E2E_TMP/screen.png" "${at%,*}" "${at#*,}")" = "${spec#*=}" ] || { ok=0; break; }
+    for check in "$@"; do
+      local at=${check%%=*}
+      [ "$(pixel "$E2E_TMP/screen.png" "${at%,*}" "${at#*,}")" = "${check#*=}" ] || { ok=0; break; }
     done
     [ "$ok" = 1 ] && return 0
     sleep 0.2
