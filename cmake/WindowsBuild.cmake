@@ -1,8 +1,20 @@
 # The cross build for Windows (cmake/mingw-w64-x86_64.cmake with the libraries of
-# scripts/cross-deps.sh): the portable layers, and the tests that run them on the
-# fake platform and on real files, as Windows programs under Wine.
+# scripts/cross-deps.sh): the program, and the tests that run it and its layers as
+# Windows programs under Wine.
 find_package(JPEG REQUIRED)
 find_package(GIF REQUIRED)
+find_package(SDL2 REQUIRED)
+find_package(SDL2_mixer REQUIRED)
+# The static libraries, so that no DLL lies beside the program.
+set(VS_SDL_LIBRARIES SDL2_mixer::SDL2_mixer-static SDL2::SDL2-static)
+
+set(VS_WINDOWS_PLATFORM_DIRS platform/windows platform/windows/app platform/windows/files
+    platform/windows/saver platform/windows/dialogs)
+set(VS_WIN32_LIBRARIES user32 gdi32 comctl32 shell32 shlwapi ole32 uuid)
+set(VS_WINDOWS_RESOURCES)
+if(EXISTS ${VS_SOURCE_ROOT}/platform/windows/resources/VostramelSaver.rc)
+  set(VS_WINDOWS_RESOURCES platform/windows/resources/VostramelSaver.rc)
+endif()
 
 enable_testing()
 add_subdirectory(src)

@@ -5,7 +5,7 @@
 
 #include "FakePlatform.h"
 #include "config/frm_Configuration.h"
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
 #include "samples/SampleFiles.h"
 

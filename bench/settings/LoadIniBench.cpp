@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "platform/linux/posix/PosixFileSystem.h"
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
 #include "samples/SampleFiles.h"
 #include "settings/Logfile.h"
 #include "settings/support.h"

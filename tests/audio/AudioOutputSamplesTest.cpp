@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "PlayerDriver.h"
-#include "platform/linux/audio/SdlMediaPlayer.h"
+#include "platform/sdl/SdlMediaPlayer.h"
 #include "samples/SampleFiles.h"
 #include "samples/SampleSounds.h"
 

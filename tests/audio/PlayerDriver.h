@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/linux/audio/SdlMediaPlayer.h"
+#include "platform/sdl/SdlMediaPlayer.h"
 
 namespace vs::test {
 

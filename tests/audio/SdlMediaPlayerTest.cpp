@@ -7,7 +7,7 @@
 
 #include "PlayerDriver.h"
 #include "core/RuntimeFailure.h"
-#include "platform/linux/audio/SdlMediaPlayer.h"
+#include "platform/sdl/SdlMediaPlayer.h"
 #include "samples/SampleFiles.h"
 #include "samples/SampleSounds.h"
 

@@ -14,7 +14,7 @@
 #include "CaptionsFit.h"
 #include "FakePlatform.h"
 #include "config/frm_Configuration.h"
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
 #include "samples/SampleFiles.h"
 #include "settings/Logfile.h"

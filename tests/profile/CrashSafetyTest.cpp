@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
 #include "samples/SampleFiles.h"
 
 namespace vs {

@@ -12,7 +12,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
+#include "platform/linux/posix/XdgDirectory.h"
 #include "samples/SampleFiles.h"
 
 namespace vs {
@@ -106,15 +107,15 @@ TEST_F(IniProfileTest, CommitCreatesFolderAndFile) {
 TEST_F(IniProfileTest, BareNameResolvesInUserConfigFolder) {
   {
     ScopedEnv xdg("XDG_CONFIG_HOME", "/xdg/conf");
-    EXPECT_EQ(IniProfile::DefaultConfigDirectory(), "/xdg/conf");
-    EXPECT_EQ(IniProfile().Resolve(kFile), "/xdg/conf/VostramelSaver.ini");
+    EXPECT_EQ(SettingsDirectory(), "/xdg/conf");
+    EXPECT_EQ(IniProfile(SettingsDirectory()).Resolve(kFile), "/xdg/conf/VostramelSaver.ini");
   }
   ScopedEnv home("HOME", "/home/someone");
   for (const std::optional<std::string>& xdg :
        {std::optional<std::string>(), std::optional<std::string>(""),
         std::optional<std::string>("relative/conf")}) {
     ScopedEnv scoped("XDG_CONFIG_HOME", xdg);
-    EXPECT_EQ(IniProfile::DefaultConfigDirectory(), "/home/someone/.config");
+    EXPECT_EQ(SettingsDirectory(), "/home/someone/.config");
   }
   EXPECT_EQ(profile_.Resolve("/etc/x.ini"), "/etc/x.ini");
   EXPECT_EQ(profile_.Resolve("sub/x.ini"), "sub/x.ini");

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "core/RuntimeFailure.h"
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/qt/QtApplication.h"
 #include "platform/linux/qt/QtSaverWindow.h"
 #include "platform/linux/qt/QtTimer.h"

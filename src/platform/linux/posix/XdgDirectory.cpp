@@ -23,4 +23,6 @@ std::string XdgDirectory(const char* variable, const char* fallback) {
   return HomeDirectory() + "/" + fallback;
 }
 
+std::string SettingsDirectory() { return XdgDirectory("XDG_CONFIG_HOME", ".config"); }
+
 }  // namespace vs

@@ -9,4 +9,7 @@ namespace vs {
 // ones; else `fallback` (".config", ".local/state") under the home folder.
 std::string XdgDirectory(const char* variable, const char* fallback);
 
+// Where a bare settings file name lives: $XDG_CONFIG_HOME, else ~/.config.
+std::string SettingsDirectory();
+
 }  // namespace vs

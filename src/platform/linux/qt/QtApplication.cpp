@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "platform/linux/posix/LogDirectory.h"
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 
 namespace vs {
 

@@ -8,11 +8,12 @@
 #include "platform/AboutView.h"
 #include "platform/ConfigurationView.h"
 #include "platform/MoreInfoView.h"
-#include "platform/linux/audio/SdlMediaPlayer.h"
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
+#include "platform/linux/posix/XdgDirectory.h"
 #include "platform/linux/qt/QtSaverWindow.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
+#include "platform/sdl/SdlMediaPlayer.h"
 
 namespace vs {
 namespace {
@@ -28,7 +29,9 @@ void PostToUiThread(std::function<void()> task) {
 }  // namespace
 
 QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target)
-    : app_(std::move(commandLine), std::move(programDirectory), profile_), target_(target) {}
+    : profile_(SettingsDirectory()),
+      app_(std::move(commandLine), std::move(programDirectory), profile_),
+      target_(target) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
   std::optional<std::uint32_t> host;

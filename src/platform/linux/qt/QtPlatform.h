@@ -5,7 +5,7 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/posix/PosixFileSystem.h"
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
 #include "platform/linux/qt/HostArguments.h"
 #include "platform/linux/qt/QtApplication.h"
 

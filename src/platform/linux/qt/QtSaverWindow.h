@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "platform/SaverWindow.h"
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/qt/HostWindow.h"
 #include "platform/linux/qt/QtMediaPlayerWidget.h"
 #include "platform/linux/qt/QtPictureBox.h"

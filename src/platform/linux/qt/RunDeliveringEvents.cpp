@@ -6,7 +6,7 @@
 #include <exception>
 #include <thread>
 
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 
 namespace vs {
 

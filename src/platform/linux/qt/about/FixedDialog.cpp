@@ -7,7 +7,7 @@
 #include <QWindow>
 #include <utility>
 
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/qt/about/DialogFont.h"
 #include "platform/linux/qt/about/TwipRect.h"
 

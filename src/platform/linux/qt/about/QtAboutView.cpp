@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <array>
 
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 #include "platform/linux/qt/about/FixedDialog.h"

@@ -1,6 +1,6 @@
 #include <QPlainTextEdit>
 
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
 #include "platform/linux/qt/about/FixedDialog.h"

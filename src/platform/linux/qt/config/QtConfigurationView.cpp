@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "platform/linux/browse/Drives.h"
-#include "platform/linux/qt/Dispatch.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/TwipRect.h"
 #include "platform/linux/qt/config/BrowseLists.h"

@@ -1,4 +1,4 @@
-#include "platform/linux/audio/AudioOutput.h"
+#include "platform/sdl/AudioOutput.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

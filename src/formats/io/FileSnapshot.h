@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,9 +11,9 @@ namespace vs {
 struct FileStamp {
   enum class State { kAbsent, kPresent, kUnknown };
   State state = State::kUnknown;
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
+  std::uint64_t device = 0;  // on Windows the volume serial number
+  std::uint64_t inode = 0;   // on Windows the file index
+  std::uint64_t size = 0;
   std::int64_t modifiedNs = 0;
   std::int64_t changedNs = 0;
 

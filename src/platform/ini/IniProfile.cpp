@@ -1,4 +1,4 @@
-#include "platform/linux/profile/IniProfile.h"
+#include "platform/ini/IniProfile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,6 @@
 
 #include "core/Paths.h"
 #include "formats/io/AtomicReplace.h"
-#include "platform/linux/posix/XdgDirectory.h"
 
 namespace vs {
 namespace {
@@ -24,17 +23,11 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
 
 }  // namespace
 
-IniProfile::IniProfile() : IniProfile(DefaultConfigDirectory()) {}
-
 IniProfile::IniProfile(std::string configDirectory)
     : configDirectory_(std::move(configDirectory)) {}
 
-std::string IniProfile::DefaultConfigDirectory() {
-  return XdgDirectory("XDG_CONFIG_HOME", ".config");
-}
-
 std::string IniProfile::Resolve(const std::string& fileName) const {
-  if (fileName.find('/') != std::string::npos) return fileName;
+  if (FileNameOf(fileName) != fileName) return fileName;
   return JoinPath(configDirectory_, fileName);
 }
 

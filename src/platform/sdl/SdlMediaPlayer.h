@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/MediaPlayer.h"
-#include "platform/linux/audio/AudioOutput.h"
+#include "platform/sdl/AudioOutput.h"
 
 typedef struct _Mix_Music Mix_Music;
 

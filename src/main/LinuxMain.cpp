@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "config/frm_Configuration.h"
+#include "platform/events/Dispatch.h"
 #include "platform/linux/posix/ProgramDirectory.h"
-#include "platform/linux/qt/Dispatch.h"
 #include "platform/linux/qt/HostArguments.h"
 #include "platform/linux/qt/QtPlatform.h"
 #include "platform/linux/qt/QtText.h"

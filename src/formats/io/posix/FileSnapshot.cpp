@@ -1,4 +1,4 @@
-#include "platform/linux/profile/FileSnapshot.h"
+#include "formats/io/FileSnapshot.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,8 +10,6 @@
 
 namespace vs {
 namespace {
-
-constexpr std::int64_t kCoarsestClockNs = 2'000'000'000;
 
 bool IsAbsentError(int error) { return error == ENOENT || error == ENOTDIR; }
 
@@ -63,22 +61,6 @@ std::int64_t WallClockNs() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   return Nanoseconds(now);
-}
-
-bool FileStamp::operator==(const FileStamp& other) const {
-  // An unknown stamp never matches, so whatever holds it is read again.
-  if (state == State::kUnknown || other.state == State::kUnknown) return false;
-  if (state != other.state) return false;
-  if (state == State::kAbsent) return true;
-  return device == other.device && inode == other.inode && size == other.size &&
-         modifiedNs == other.modifiedNs && changedNs == other.changedNs;
-}
-
-bool FileStamp::SettledAt(std::int64_t seenNs) const {
-  // Any write sets the change time to the clock, whatever it does to the
-  // modification time.
-  return state == State::kAbsent ||
-         (state == State::kPresent && seenNs - changedNs > kCoarsestClockNs);
 }
 
 FileStamp StampOf(const std::string& path) {

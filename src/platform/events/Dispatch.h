@@ -59,8 +59,8 @@ class EventLoopLevel {
 };
 
 // Runs the event handler `name` from an event that only the event loop
-// delivers (input, a timer, a close). Nothing may unwind through Qt: a failure
-// escaping it is reported and ends the program.
+// delivers (input, a timer, a close). Nothing may unwind through the toolkit or
+// the window system: a failure escaping it is reported and ends the program.
 template <typename Handler>
 void Dispatch(const char* name, Handler&& handler) {
   const bool outer = dispatch::HandlerRunning();
@@ -75,9 +75,10 @@ void Dispatch(const char* name, Handler&& handler) {
   dispatch::HandlerRunning() = outer;
 }
 
-// A Qt slot for a control's signal, raising the event handler `handler` of
-// `events`. A running handler's own call (a list filled, a value set) also
-// emits it: then its failure is that handler's, which may guard itself.
+// A callback for a control's signal or notification, raising the event
+// handler `handler` of `events`. A running handler's own call (a list filled, a
+// value set) also emits it: then its failure is that handler's, which may
+// guard itself.
 template <typename Events>
 auto Slot(const char* name, Events& events, void (Events::*handler)()) {
   return [name, &events, handler] {

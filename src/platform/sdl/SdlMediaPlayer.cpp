@@ -1,4 +1,4 @@
-#include "platform/linux/audio/SdlMediaPlayer.h"
+#include "platform/sdl/SdlMediaPlayer.h"
 
 #include <SDL_mixer.h>
 

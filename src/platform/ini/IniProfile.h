@@ -4,21 +4,17 @@
 #include <unordered_map>
 
 #include "formats/ini/IniDocument.h"
+#include "formats/io/FileSnapshot.h"
 #include "platform/Profile.h"
-#include "platform/linux/profile/FileSnapshot.h"
 
 namespace vs {
 
-// The profile interface on INI files. A bare file name lives in the user's
-// configuration folder. Each file is parsed once and kept while its stamp on
+// The profile interface on INI files. A bare file name lives in the folder
+// given at construction. Each file is parsed once and kept while its stamp on
 // disk is unchanged and settled; writes stay in memory until Commit().
 class IniProfile : public Profile {
  public:
-  IniProfile();
   explicit IniProfile(std::string configDirectory);
-
-  // $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config.
-  static std::string DefaultConfigDirectory();
 
   std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                       const std::string& defaultValue, std::size_t bufferSize,
@@ -27,7 +23,7 @@ class IniProfile : public Profile {
                                  const std::string& value, const std::string& fileName) override;
   std::optional<std::string> Commit() override;
 
-  // Where `fileName` lives: itself when it holds a '/', else in the folder.
+  // Where `fileName` lives: itself when it holds a path separator, else in the folder.
   std::string Resolve(const std::string& fileName) const;
 
  private:

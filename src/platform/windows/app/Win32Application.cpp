@@ -1,0 +1,136 @@
+#include "platform/windows/app/Win32Application.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <utility>
+
+#include "formats/io/windows/WideNames.h"
+#include "platform/events/Dispatch.h"
+
+namespace vs {
+namespace {
+
+constexpr UINT kRunTasks = WM_APP + 1;
+constexpr wchar_t kTaskWindowClass[] = L"VostramelSaverTasks";
+
+bool IsKeyOrButton(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK) ||
+         (message >= WM_XBUTTONDOWN && message <= WM_XBUTTONDBLCLK) ||
+         (message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK);
+}
+
+}  // namespace
+
+Win32Application::Win32Application(std::string commandLine, std::string programDirectory,
+                                   std::string logDirectory, Profile& profile)
+    : commandLine_(std::move(commandLine)),
+      programDirectory_(std::move(programDirectory)),
+      logDirectory_(std::move(logDirectory)),
+      profile_(profile) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &Win32Application::TaskWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kTaskWindowClass;
+  RegisterClassExW(&windowClass);
+  // A message-only window: tasks from other threads arrive as its messages.
+  taskWindow_ = CreateWindowExW(0, kTaskWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                windowClass.hInstance, this);
+}
+
+Win32Application::~Win32Application() {
+  if (taskWindow_ != nullptr) DestroyWindow(taskWindow_);
+}
+
+LRESULT CALLBACK Win32Application::TaskWindowProc(HWND window, UINT message, WPARAM wParam,
+                                                  LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  } else if (message == kRunTasks) {
+    auto* application =
+        reinterpret_cast<Win32Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (application != nullptr) application->RunPostedTasks();
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Application::Post(std::function<void()> task) {
+  {
+    const std::lock_guard<std::mutex> lock(tasksMutex_);
+    tasks_.push_back(std::move(task));
+  }
+  PostMessageW(taskWindow_, kRunTasks, 0, 0);
+}
+
+void Win32Application::RunPostedTasks() {
+  for (;;) {
+    std::function<void()> task;
+    {
+      const std::lock_guard<std::mutex> lock(tasksMutex_);
+      if (tasks_.empty()) return;
+      task = std::move(tasks_.front());
+      tasks_.pop_front();
+    }
+    task();
+  }
+}
+
+void Win32Application::Deliver(MSG& message) {
+  if (IsKeyOrButton(message.message)) inputWaiting_ = true;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+void Win32Application::DoEvents() {
+  const EventLoopLevel level;
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) Win32Application::End();
+    Deliver(message);
+  }
+}
+
+void Win32Application::Run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(message);
+  Win32Application::End();
+}
+
+void Win32Application::End() {
+  profile_.Commit();
+  std::fflush(nullptr);
+  // Immediate: no handler, destructor or audio teardown runs after this.
+  TerminateProcess(GetCurrentProcess(), 0);
+  ExitProcess(0);
+}
+
+int Win32Application::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+
+void Win32Application::SetDefaultMousePointer() {
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+}
+
+bool Win32Application::GetInputState() {
+  // Input already delivered since the last query, or waiting in the queue.
+  const bool waiting = inputWaiting_ || ::GetInputState() != FALSE;
+  inputWaiting_ = false;
+  return waiting;
+}
+
+std::string ProgramArguments() {
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::string joined;
+  for (int i = 1; words != nullptr && i < count; ++i) {
+    if (i > 1) joined += ' ';
+    joined += Utf8Name(words[i]);
+  }
+  LocalFree(words);
+  return joined;
+}
+
+}  // namespace vs

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/Profile.h"
+#include "platform/windows/Win32.h"
+
+namespace vs {
+
+// The program-wide services on the Win32 API. The user-interface thread is
+// the one that creates it; its message loops are Run and DoEvents.
+class Win32Application : public Application {
+ public:
+  Win32Application(std::string commandLine, std::string programDirectory, std::string logDirectory,
+                   Profile& profile);
+  ~Win32Application() override;
+  Win32Application(const Win32Application&) = delete;
+  Win32Application& operator=(const Win32Application&) = delete;
+
+  std::string CommandLine() const override { return commandLine_; }
+  std::string ProgramDirectory() const override { return programDirectory_; }
+  std::string LogDirectory() const override { return logDirectory_; }
+
+  void DoEvents() override;
+  [[noreturn]] void End() override;
+  int ShowCursor(bool show) override;
+  void SetDefaultMousePointer() override;
+  bool GetInputState() override;
+
+  // Delivers messages until the program ends.
+  [[noreturn]] void Run();
+  // Runs `task` on the user-interface thread; callable from any thread.
+  void Post(std::function<void()> task);
+
+ private:
+  static LRESULT CALLBACK TaskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Deliver(MSG& message);
+  void RunPostedTasks();
+
+  std::string commandLine_;
+  std::string programDirectory_;
+  std::string logDirectory_;
+  Profile& profile_;
+  bool inputWaiting_ = false;
+  HWND taskWindow_ = nullptr;
+  std::mutex tasksMutex_;
+  std::deque<std::function<void()>> tasks_;
+};
+
+// The arguments of the running program, without its own path, joined by
+// single blanks, in UTF-8.
+std::string ProgramArguments();
+
+}  // namespace vs
