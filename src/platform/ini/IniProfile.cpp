@@ -21,6 +21,16 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
   return std::string(text.substr(0, bufferSize - 1));
 }
 
+// As Windows' profile reads it: one pair of matching quotes around a value
+// is not part of it, so a hand-edited path in quotes still names the file.
+std::string_view Unquoted(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 }  // namespace
 
 IniProfile::IniProfile(std::string configDirectory)
@@ -55,7 +65,7 @@ std::string IniProfile::GetPrivateProfileString(const std::string& section, cons
                                                 std::size_t bufferSize,
                                                 const std::string& fileName) {
   const std::optional<std::string_view> value = Load(Resolve(fileName)).document.Find(section, key);
-  return CutToBuffer(value ? *value : defaultValue, bufferSize);
+  return CutToBuffer(value ? Unquoted(*value) : defaultValue, bufferSize);
 }
 
 void IniProfile::WritePrivateProfileString(const std::string& section, const std::string& key,

@@ -22,23 +22,39 @@ std::int64_t Nanoseconds(const FILETIME& time) {
 
 std::string Problem(DWORD error) { return std::strerror(ErrnoOfWindowsError(error)); }
 
-// Windows has no change time apart from the last write: the write time
-// stands in for both.
-FileStamp StampFrom(const BY_HANDLE_FILE_INFORMATION& info) {
-  FileStamp stamp;
+std::int64_t Nanoseconds(const LARGE_INTEGER& time) {
+  FILETIME asFileTime{};
+  asFileTime.dwLowDateTime = time.LowPart;
+  asFileTime.dwHighDateTime = static_cast<DWORD>(time.HighPart);
+  return Nanoseconds(asFileTime);
+}
+
+// The change time is the one a program cannot set back: a rewrite that
+// restores the last write time still shows there. Without it (a file system
+// that keeps none) the write time stands in.
+bool ReadStamp(HANDLE file, FileStamp& stamp, DWORD& attributes) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(file, &info)) return false;
   stamp.state = FileStamp::State::kPresent;
   stamp.device = info.dwVolumeSerialNumber;
   stamp.inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
   stamp.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
   stamp.modifiedNs = Nanoseconds(info.ftLastWriteTime);
-  stamp.changedNs = stamp.modifiedNs;
-  return stamp;
+  FILE_BASIC_INFO basic{};
+  const bool hasChangeTime =
+      GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) &&
+      basic.ChangeTime.QuadPart != 0;
+  stamp.changedNs = hasChangeTime ? Nanoseconds(basic.ChangeTime) : stamp.modifiedNs;
+  attributes = info.dwFileAttributes;
+  return true;
 }
 
+// Folders open too (backup semantics), so that one in the file's place is
+// told apart from a file the user may not read.
 HANDLE Open(const std::string& path) {
   return CreateFileW(WideName(path).c_str(), GENERIC_READ,
                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 void ReadContent(HANDLE file, std::uint64_t size, std::size_t maxBytes, FileSnapshot& snapshot) {
@@ -82,8 +98,8 @@ FileStamp StampOf(const std::string& path) {
     if (IsAbsentError(GetLastError())) stamp.state = FileStamp::State::kAbsent;
     return stamp;
   }
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (GetFileInformationByHandle(file, &info)) stamp = StampFrom(info);
+  DWORD attributes = 0;
+  if (!ReadStamp(file, stamp, attributes)) stamp = FileStamp();
   CloseHandle(file);
   return stamp;
 }
@@ -103,15 +119,16 @@ FileSnapshot ReadSnapshot(const std::string& path, std::size_t maxBytes) {
     return snapshot;
   }
   snapshot.state = FileSnapshot::State::kUnreadable;
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (GetFileType(file) != FILE_TYPE_DISK ||
-      (GetFileInformationByHandle(file, &info) &&
-       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) {
+  FileStamp stamp;
+  DWORD attributes = 0;
+  if (GetFileType(file) != FILE_TYPE_DISK) {
     snapshot.problem = "not a regular file";
-  } else if (!GetFileInformationByHandle(file, &info)) {
+  } else if (!ReadStamp(file, stamp, attributes)) {
     snapshot.problem = Problem(GetLastError());
+  } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    snapshot.problem = "not a regular file";
   } else {
-    snapshot.stamp = StampFrom(info);
+    snapshot.stamp = stamp;
     ReadContent(file, snapshot.stamp.size, maxBytes, snapshot);
   }
   CloseHandle(file);

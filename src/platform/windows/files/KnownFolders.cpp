@@ -1,10 +1,34 @@
 #include "platform/windows/files/KnownFolders.h"
 
+#include <shlobj.h>
+
 #include "core/Paths.h"
 #include "formats/io/windows/WideNames.h"
 #include "platform/windows/Win32.h"
 
 namespace vs {
+namespace {
+
+// The known folder, created when missing; empty when Windows has none for the user.
+std::string KnownFolder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  std::string folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path))) folder = Utf8Name(path);
+  CoTaskMemFree(path);
+  return folder;
+}
+
+// Whether the user may create files in `directory`: attributes do not tell (a
+// read-only folder still takes new files, an access list may refuse them), so
+// a file is really made and removed.
+bool CanCreateFilesIn(const std::string& directory) {
+  wchar_t probe[MAX_PATH + 1] = {};
+  if (GetTempFileNameW(WideName(directory).c_str(), L"vs", 0, probe) == 0) return false;
+  DeleteFileW(probe);
+  return true;
+}
+
+}  // namespace
 
 std::string ProgramDirectory() {
   std::wstring path(MAX_PATH, L'\0');
@@ -19,8 +43,15 @@ std::string ProgramDirectory() {
   return ParentDirectory(Utf8Name(path));
 }
 
-// Placeholders until the known folders are read.
-std::string SettingsDirectory() { return ProgramDirectory(); }
-std::string LogDirectory(const std::string& programDirectory) { return programDirectory; }
+std::string SettingsDirectory() {
+  const std::string roaming = KnownFolder(FOLDERID_RoamingAppData);
+  return roaming.empty() ? ProgramDirectory() : roaming;
+}
+
+std::string LogDirectory(const std::string& programDirectory) {
+  if (CanCreateFilesIn(programDirectory)) return programDirectory;
+  const std::string local = KnownFolder(FOLDERID_LocalAppData);
+  return local.empty() ? programDirectory : local;
+}
 
 }  // namespace vs
