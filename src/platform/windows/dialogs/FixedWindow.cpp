@@ -1,0 +1,361 @@
+#include "platform/windows/dialogs/FixedWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "formats/io/windows/WideNames.h"
+#include "platform/events/Dispatch.h"
+#include "platform/windows/dialogs/DialogFont.h"
+
+namespace vs::dialogs {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VostramelSaverDialog";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Room for the drop-down list of a combo box, in fields.
+constexpr int kDropDownFields = 8;
+
+bool HasClass(HWND window, const wchar_t* name) {
+  wchar_t found[32] = {};
+  GetClassNameW(window, found, static_cast<int>(std::size(found)));
+  return CompareStringOrdinal(found, -1, name, -1, TRUE) == CSTR_EQUAL;
+}
+
+void RegisterOnce(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+// A combo box's height is that of its closed field, which its font decides:
+// the item height is set so that the field fills the design height.
+void PlaceCombo(HWND combo, const RECT& place) {
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  SetWindowPos(combo, nullptr, place.left, place.top, width, height * kDropDownFields,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT field{};
+  GetWindowRect(combo, &field);
+  const int difference = height - (field.bottom - field.top);
+  if (difference == 0) return;
+  const auto item = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + difference);
+}
+
+void Place(HWND control, const RECT& place) {
+  if (HasClass(control, WC_COMBOBOXW)) {
+    PlaceCombo(control, place);
+    return;
+  }
+  SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+std::string WindowTextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Utf8Name(text);
+}
+
+FixedWindow::FixedWindow(const std::wstring& caption, int widthTwips, int heightTwips,
+                         std::function<void()> onClose)
+    : onClose_(std::move(onClose)), client_{0, 0, widthTwips, heightTwips} {
+  RegisterOnce(&FixedWindow::WindowProc);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  owner_ = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                           nullptr);
+  window_ = CreateWindowExW(kExStyle, kWindowClass, caption.c_str(), kStyle, 0, 0, 0, 0, owner_,
+                            nullptr, instance, this);
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+  const UINT dpi = GetDpiForWindow(window_);
+  Layout(dpi != 0 ? dpi : USER_DEFAULT_SCREEN_DPI);
+}
+
+FixedWindow::~FixedWindow() {
+  if (toolTips_ != nullptr) DestroyWindow(toolTips_);
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  if (owner_ != nullptr) DestroyWindow(owner_);
+  if (font_ != nullptr) DeleteObject(font_);
+}
+
+HWND FixedWindow::AddControl(int id, const wchar_t* windowClass, const std::wstring& text,
+                             DWORD style, const TwipRect& place, Notifications notifications,
+                             DWORD exStyle) {
+  const HWND control = CreateWindowExW(
+      exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  Place(control, ToPixels(place, dpi_));
+  controls_.push_back(Control{control, place, std::move(notifications)});
+  return control;
+}
+
+void FixedWindow::SetToolTip(HWND control, const std::wstring& text) {
+  std::vector<HWND> tools{control};
+  // The pointer over a combo box's text is over its edit child.
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (HasClass(control, WC_COMBOBOXW) && GetComboBoxInfo(control, &combo) &&
+      combo.hwndItem != nullptr && combo.hwndItem != control) {
+    tools.push_back(combo.hwndItem);
+  }
+  for (HWND tool : tools) {
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = window_;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
+void FixedWindow::SetTextColour(HWND control, COLORREF colour) { textColours_[control] = colour; }
+
+void FixedWindow::AddFrame(const TwipRect& place, COLORREF colour) {
+  decorations_.push_back(Decoration{place, colour, false});
+}
+
+void FixedWindow::AddHorizontalLine(int leftTwips, int rightTwips, int topTwips, COLORREF colour) {
+  decorations_.push_back(
+      Decoration{{leftTwips, topTwips, rightTwips - leftTwips, 0}, colour, true});
+}
+
+void FixedWindow::SetCaption(const std::wstring& caption) {
+  SetWindowTextW(window_, caption.c_str());
+}
+
+void FixedWindow::SetTabOrder(const std::vector<HWND>& order) {
+  // The dialog manager moves the focus in the order of the children.
+  for (HWND control : order) {
+    SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void FixedWindow::ShowModal(HWND focus) {
+  HWND opener = GetActiveWindow();
+  if (opener == window_ || (opener != nullptr && !IsWindowVisible(opener))) opener = nullptr;
+  // Owned windows stay above their owner and have no task bar button.
+  SetWindowLongPtrW(window_, GWLP_HWNDPARENT,
+                    reinterpret_cast<LONG_PTR>(opener != nullptr ? opener : owner_));
+  CentreOver(opener);
+  if (opener != nullptr) EnableWindow(opener, FALSE);
+  lastFocus_ = focus;
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetFocus(focus);
+  running_ = true;
+  {
+    const EventLoopLevel level;
+    MSG message;
+    while (running_) {
+      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+      if (got == 0) {
+        PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+        break;
+      }
+      if (got < 0) break;
+      if (!IsDialogMessageW(window_, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+  }
+  running_ = false;
+  // Enabled before hiding, so that the opener gets the activation back.
+  if (opener != nullptr) EnableWindow(opener, TRUE);
+  ShowWindow(window_, SW_HIDE);
+  if (opener != nullptr) SetActiveWindow(opener);
+}
+
+void FixedWindow::Close() {
+  closed_ = true;
+  running_ = false;
+  // Wakes the loop should it be waiting.
+  PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+LRESULT CALLBACK FixedWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<FixedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->window_ == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT FixedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return 0;
+    case WM_VSCROLL: {
+      const Control* control = Find(reinterpret_cast<HWND>(lParam));
+      if (!closed_ && control != nullptr && control->notifications.scroll) {
+        control->notifications.scroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+      }
+      return 0;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const Control* control = Find(item->hwndItem);
+      if (control != nullptr && control->notifications.draw) control->notifications.draw(*item);
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+      return ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_CLOSE:
+      if (!closed_ && onClose_) onClose_();
+      return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the focus comes back to where it was.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+      }
+      return 0;
+    case WM_NEXTDLGCTL:
+      // Sent by multi-line edits for Tab, which only dialogs answer by themselves.
+      SetFocus(LOWORD(lParam) != 0
+                   ? reinterpret_cast<HWND>(wParam)
+                   : GetNextDlgTabItem(window_, GetFocus(), wParam != 0 ? TRUE : FALSE));
+      return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      Layout(HIWORD(wParam));
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+const FixedWindow::Control* FixedWindow::Find(HWND control) const {
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [control](const Control& c) { return c.window == control; });
+  return found == controls_.end() ? nullptr : &*found;
+}
+
+void FixedWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (closed_) return;
+  if (lParam != 0) {
+    const Control* control = Find(reinterpret_cast<HWND>(lParam));
+    if (control != nullptr && control->notifications.command) {
+      control->notifications.command(HIWORD(wParam));
+    }
+    return;
+  }
+  // Enter, which the dialog manager gives to a default button: there is none,
+  // so the control with the focus takes it (a button is pressed). Esc's
+  // IDCANCEL has no button either.
+  if (LOWORD(wParam) != IDOK) return;
+  const Control* focused = Find(GetFocus());
+  if (focused != nullptr && focused->notifications.enter) focused->notifications.enter();
+}
+
+LRESULT FixedWindow::ControlColour(HDC dc, HWND control) {
+  // A read-only text box keeps the look of a text box.
+  const int background = HasClass(control, WC_EDITW) ? COLOR_WINDOW : COLOR_3DFACE;
+  const auto colour = textColours_.find(control);
+  SetTextColor(dc, colour != textColours_.end() ? colour->second : GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(background));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
+void FixedWindow::Paint() {
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(window_, &paint);
+  const int pixel = std::max(1, MulDiv(1, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
+  for (const Decoration& decoration : decorations_) {
+    const HBRUSH brush = CreateSolidBrush(decoration.colour);
+    const RECT r = ToPixels(decoration.place, dpi_);
+    if (decoration.line) {
+      const RECT line{r.left, r.top, r.right, r.top + pixel};
+      FillRect(dc, &line, brush);
+    } else {
+      const RECT sides[] = {{r.left, r.top, r.right, r.top + pixel},
+                            {r.left, r.bottom - pixel, r.right, r.bottom},
+                            {r.left, r.top, r.left + pixel, r.bottom},
+                            {r.right - pixel, r.top, r.right, r.bottom}};
+      for (const RECT& side : sides) FillRect(dc, &side, brush);
+    }
+    DeleteObject(brush);
+  }
+  EndPaint(window_, &paint);
+}
+
+void FixedWindow::Layout(UINT dpi) {
+  dpi_ = dpi;
+  const HFONT font = CreateDialogFont(dpi);
+  for (const Control& control : controls_) {
+    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    Place(control.window, ToPixels(control.place, dpi));
+    if (control.notifications.fontChanged) control.notifications.fontChanged();
+  }
+  if (font_ != nullptr) DeleteObject(font_);
+  font_ = font;
+  const RECT client = ToPixels(client_, dpi);
+  RECT frame = client;
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FixedWindow::CentreOver(HWND opener) {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT area{};
+  if (opener != nullptr) {
+    GetWindowRect(opener, &area);
+  } else {
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    area = monitor.rcWork;
+  }
+  int left = area.left + (area.right - area.left - width) / 2;
+  int top = area.top + (area.bottom - area.top - height) / 2;
+  // Kept on the screen, title bar first.
+  const RECT wanted{left, top, left + width, top + height};
+  GetMonitorInfoW(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor);
+  left = std::max(std::min(left, static_cast<int>(monitor.rcWork.right) - width),
+                  static_cast<int>(monitor.rcWork.left));
+  top = std::max(std::min(top, static_cast<int>(monitor.rcWork.bottom) - height),
+                 static_cast<int>(monitor.rcWork.top));
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace vs::dialogs

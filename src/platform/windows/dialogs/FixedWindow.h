@@ -1,0 +1,94 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/windows/Win32.h"
+#include "platform/windows/dialogs/Twips.h"
+
+namespace vs::dialogs {
+
+// What a control reports to its window; each is optional.
+struct Notifications {
+  std::function<void(WORD code)> command;                  // WM_COMMAND
+  std::function<void(WORD request, int position)> scroll;  // WM_VSCROLL
+  std::function<void(const DRAWITEMSTRUCT&)> draw;         // owner-drawn items
+  std::function<void()> enter;                             // Enter while it has the focus
+  std::function<void()> fontChanged;                       // after a change of DPI
+};
+
+// A fixed-size modal window without control box, default or cancel button,
+// laid out in twips at the window's DPI, in the system's dialog font, kept out
+// of the task bar. Tab, Shift+Tab, arrows and access keys move as in a dialog.
+// A close command of the window system calls onClose, as the window's own
+// button would.
+class FixedWindow {
+ public:
+  FixedWindow(const std::wstring& caption, int widthTwips, int heightTwips,
+              std::function<void()> onClose);
+  ~FixedWindow();
+  FixedWindow(const FixedWindow&) = delete;
+  FixedWindow& operator=(const FixedWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+
+  // Adds a child control; controls take the focus in the order they are added.
+  HWND AddControl(int id, const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                  const TwipRect& place, Notifications notifications = {}, DWORD exStyle = 0);
+  void SetToolTip(HWND control, const std::wstring& text);
+  void SetTextColour(HWND control, COLORREF colour);
+  // Decoration beneath the controls, one pixel wide at 96 DPI.
+  void AddFrame(const TwipRect& place, COLORREF colour);
+  void AddHorizontalLine(int leftTwips, int rightTwips, int topTwips, COLORREF colour);
+
+  void SetCaption(const std::wstring& caption);
+  // The order in which Tab moves the focus, first to last.
+  void SetTabOrder(const std::vector<HWND>& order);
+  // Shows the window centred over the active window (or its screen's work area
+  // when none), focus on `focus`, and runs its messages until Close.
+  void ShowModal(HWND focus);
+  // Ends ShowModal; the window raises no event afterwards.
+  void Close();
+
+ private:
+  struct Control {
+    HWND window;
+    TwipRect place;
+    Notifications notifications;
+  };
+  struct Decoration {
+    TwipRect place;
+    COLORREF colour;
+    bool line;
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  const Control* Find(HWND control) const;
+  void Layout(UINT dpi);
+  void Paint();
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT ControlColour(HDC dc, HWND control);
+  void CentreOver(HWND opener);
+
+  std::function<void()> onClose_;
+  TwipRect client_;
+  HWND owner_ = nullptr;  // hidden: an owned window has no task bar button
+  HWND window_ = nullptr;
+  HWND toolTips_ = nullptr;
+  HFONT font_ = nullptr;
+  UINT dpi_ = 96;
+  std::vector<Control> controls_;
+  std::vector<Decoration> decorations_;
+  std::map<HWND, COLORREF> textColours_;
+  HWND lastFocus_ = nullptr;
+  bool running_ = false;
+  bool closed_ = false;
+};
+
+// The text of a window in UTF-8.
+std::string WindowTextOf(HWND window);
+
+}  // namespace vs::dialogs
