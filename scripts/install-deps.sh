@@ -25,12 +25,13 @@ packages=(
 
 # --windows: what the cross build for Windows needs instead (scripts/cross-deps.sh):
 # the mingw-w64 compilers, Wine to run the tests, the tools that unpack and build
-# Debian's source packages of the libraries, GoogleTest's sources.
+# Debian's source packages of the libraries, GoogleTest's sources, the PE reader that
+# checks the program file's version information and imports.
 if [ "${1:-}" = --windows ]; then
   packages=(
     cmake make dpkg-dev nasm googletest
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64
+    wine wine64 python3-pefile
   )
 fi
 
