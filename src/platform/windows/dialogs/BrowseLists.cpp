@@ -16,11 +16,14 @@ namespace {
 constexpr int kIndentPerLevel = 8;  // pixels at 96 DPI
 constexpr int kGap = 2;
 
-HICON StockIcon(SHSTOCKICONID id) {
-  SHSTOCKICONINFO info{};
-  info.cbSize = sizeof info;
-  return SUCCEEDED(SHGetStockIconInfo(id, SHGSI_ICON | SHGSI_SMALLICON, &info)) ? info.hIcon
-                                                                                : nullptr;
+// The shell's own small folder icon; no disk is touched.
+HICON FolderIcon(bool open) {
+  SHFILEINFOW info{};
+  const UINT flags =
+      SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES | (open ? SHGFI_OPENICON : 0u);
+  return SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags) != 0
+             ? info.hIcon
+             : nullptr;
 }
 
 }  // namespace
@@ -58,8 +61,8 @@ DirList::DirList(FixedWindow& window, int id, const TwipRect& place, DriveDirect
       driveList_(driveList),
       onChange_(std::move(onChange)),
       path_(NearestReadableDirectory(start)),
-      openIcon_(StockIcon(SIID_FOLDEROPEN)),
-      closedIcon_(StockIcon(SIID_FOLDER)) {
+      openIcon_(FolderIcon(true)),
+      closedIcon_(FolderIcon(false)) {
   Notifications notifications;
   notifications.command = [this](WORD code) {
     if (code == LBN_DBLCLK) OpenSelected();

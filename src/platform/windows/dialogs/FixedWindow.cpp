@@ -158,6 +158,7 @@ void FixedWindow::ShowModal(HWND focus) {
   // Owned windows stay above their owner and have no task bar button.
   SetWindowLongPtrW(window_, GWLP_HWNDPARENT,
                     reinterpret_cast<LONG_PTR>(opener != nullptr ? opener : owner_));
+  Layout(dpi_);  // the font fitted to the captions now shown
   CentreOver(opener);
   if (opener != nullptr) EnableWindow(opener, FALSE);
   lastFocus_ = focus;
@@ -316,9 +317,12 @@ void FixedWindow::Paint() {
 
 void FixedWindow::Layout(UINT dpi) {
   dpi_ = dpi;
-  const HFONT font = CreateDialogFont(dpi);
+  // Measured in place, at this DPI's size.
+  for (const Control& control : controls_) Place(control.window, ToPixels(control.place, dpi));
+  const HFONT font = CreateDialogFont(dpi, [this](HFONT f) { return CaptionsFit(window_, f); });
   for (const Control& control : controls_) {
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // A combo box's field follows its font.
     Place(control.window, ToPixels(control.place, dpi));
     if (control.notifications.fontChanged) control.notifications.fontChanged();
   }
