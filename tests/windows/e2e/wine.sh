@@ -38,6 +38,29 @@ wine_appdata() {
   wine_unix_path "$folder"
 }
 
+# wine_settings: the Unix path of the program's settings file in the prefix.
+wine_settings() { echo "$(wine_appdata)/VostramelSaver.ini"; }
+
+# wine_install_program DIR: a copy of the program and its splash picture
+# (VS_SPLASH: the cross build draws none), so the log lands in DIR.
+wine_install_program() {
+  if [ ! -f "${VS_SPLASH:-}" ]; then
+    echo "skipped: no splash picture (configure with -DVS_SPLASH_PICTURE=FILE)"
+    exit 77
+  fi
+  mkdir -p "$1"
+  cp "$VS_BUILD/VostramelSaver.scr" "$1/"
+  cp "$VS_SPLASH" "$1/vostramelsaver.jpg"
+}
+
+# cursor_state: "hidden" or "visible", from a probe the host's compiler
+# builds on first use (the cross build makes Windows programs only).
+cursor_state() {
+  local probe="$E2E_TMP/cursor_probe"
+  [ -x "$probe" ] || cc -o "$probe" "$VS_SOURCE/tests/e2e/cursor_probe.c" -lX11 -lXfixes
+  "$probe"
+}
+
 # Programs of the prefix are stopped before lib.sh stops the X server.
 WINE_PIDS=()
 wine_cleanup() {

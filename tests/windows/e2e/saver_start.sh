@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The saver under Wine on a private X server: it covers the screen, shows the
+# splash centred, hides the cursor, logs its start in CR LF lines, and the
+# first key ends it with status 0; the system closing its window ends it too;
+# preview and other switches end at once.
+. "$VS_SOURCE/tests/e2e/lib.sh"
+. "$(dirname "$0")/wine.sh"
+
+start_xvfb 1024x768
+program="$E2E_TMP/program"
+wine_install_program "$program"
+settings=$(wine_settings)
+rm -f "$settings"
+log="$program/VostramelSaver.log"
+start_lines=("Open file" "s mode" "load loadini" "sucessfully loadini" 5000 5000
+  "Error out in audio object" "Subscript out of range: the list has no elements"
+  "Error to play audio. VostramelSaver will disable audio play back. Please check your audio setting")
+
+# start_saver: the saver running, its start-up over (audio off without music).
+start_saver() {
+  rm -f "$log"
+  wine_start "$program/VostramelSaver.scr" /s
+  saver=$wine_pid
+  window=$(wait_for_window VostramelSaver)
+  for _ in $(seq 1 100); do
+    grep -q "^Error to play audio" "$log" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the saver's start-up did not end"
+}
+
+start_saver
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1024,768" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT"
+[ "$(cursor_state)" = hidden ] || fail "the cursor is not hidden"
+
+/usr/bin/convert "$program/vostramelsaver.jpg" "$E2E_TMP/splash.png"
+for _ in $(seq 1 50); do
+  screenshot "$E2E_TMP/screen.png"
+  /usr/bin/convert "$E2E_TMP/screen.png" -crop 400x300+312+234 +repage "$E2E_TMP/shown.png"
+  [ "$(differing_pixels "$E2E_TMP/shown.png" "$E2E_TMP/splash.png")" = 0 ] && break
+  sleep 0.2
+done
+[ "$(differing_pixels "$E2E_TMP/shown.png" "$E2E_TMP/splash.png")" = 0 ] ||
+  fail "the splash is not shown at 312,234, see $E2E_TMP/screen.png"
+for corner in "0 0" "1023 767" "311 233" "712 534"; do
+  [ "$(pixel "$E2E_TMP/screen.png" $corner)" = "0,0,0" ] || fail "pixel $corner is not black"
+done
+
+diff <(crlf_lines "${start_lines[@]}") "$log" || fail "start-up log differs"
+grep -q "^TOTAL_IMAGES_DISPLAY *= *0" "$settings" || fail "the settings file was not created"
+
+xdotool key space
+expect_exit "$saver" 10
+[ "$(cursor_state)" = visible ] || fail "the cursor is still hidden"
+
+# The system closing the window (taskkill without /f sends WM_CLOSE) ends
+# the saver as a key does.
+start_saver
+wine taskkill /im VostramelSaver.scr >/dev/null 2>&1
+expect_exit "$saver" 10
+[ "$(cursor_state)" = visible ] || fail "the cursor is still hidden after a close"
+
+# Preview and other switches end at once.
+wine_run "$program/VostramelSaver.scr" /p 123 || fail "/p ended with status $?"
+diff <(crlf_lines "Open file" "Others mode") "$log" || fail "/p log differs"
+rm -f "$settings"
+echo "saver start-up under Wine: passed"
