@@ -95,11 +95,11 @@ void Win32SaverWindow::SetWindowPos(int insertAfter, int x, int y, int cx, int c
     ThrowLastError("SetWindowPos failed");
   }
   if (flags & kSwpShowWindow) {
+    covers_.Show();
     // The first key must reach the form.
     SetForegroundWindow(window_.Get());
     SetActiveWindow(window_.Get());
     SetFocus(window_.Get());
-    covers_.Show();
   }
 }
 

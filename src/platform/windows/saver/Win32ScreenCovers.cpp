@@ -33,10 +33,11 @@ void Win32ScreenCovers::Update() {
     WindowPlace place;
     // Never active: the keyboard focus stays with the form.
     place.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    place.style = WS_POPUP | WS_VISIBLE;
+    place.style = WS_POPUP;
     place.area = info.rcMonitor;
     place.parent = form_;  // the owner: covers stay with the form
     covers_.emplace_back(CreateObjectWindow(this, L"VostramelSaverCover", CS_DBLCLKS, place));
+    ShowWindow(covers_.back().Get(), SW_SHOWNOACTIVATE);
   }
 }
 
