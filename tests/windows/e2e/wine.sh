@@ -50,6 +50,9 @@ wine_run() {
 # wine_unix_path WINDOWS_PATH: the Unix path of a path in the prefix.
 wine_unix_path() { readlink -m "$(winepath -u "$1" 2>/dev/null)"; }
 
+# wine_windows_path UNIX_PATH: the path as the program sees it.
+wine_windows_path() { winepath -w "$1" 2>/dev/null; }
+
 # wine_appdata: the Unix path of the prefix's %APPDATA% folder.
 wine_appdata() {
   local folder
