@@ -15,6 +15,9 @@ namespace vs {
 class Win32MediaPlayerControl : public MediaPlayer {
  public:
   Win32MediaPlayerControl(HWND form, std::unique_ptr<MediaPlayer> backend, KeyHandlers keys);
+  // Its windows hold its address.
+  Win32MediaPlayerControl(const Win32MediaPlayerControl&) = delete;
+  Win32MediaPlayerControl& operator=(const Win32MediaPlayerControl&) = delete;
 
   std::int32_t PlayState() override { return backend_->PlayState(); }
   void SetAutoStart(bool autoStart) override { backend_->SetAutoStart(autoStart); }

@@ -16,6 +16,9 @@ namespace vs {
 class Win32PictureBox : public PictureBox {
  public:
   Win32PictureBox(HWND form, KeyHandlers keys, MouseSink mouse);
+  // Its windows hold its address.
+  Win32PictureBox(const Win32PictureBox&) = delete;
+  Win32PictureBox& operator=(const Win32PictureBox&) = delete;
 
   void SetVisible(bool visible) override;
   bool Visible() const override;

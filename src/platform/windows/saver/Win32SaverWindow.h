@@ -22,6 +22,9 @@ namespace vs {
 class Win32SaverWindow : public SaverWindow {
  public:
   Win32SaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player);
+  // Its windows hold its address.
+  Win32SaverWindow(const Win32SaverWindow&) = delete;
+  Win32SaverWindow& operator=(const Win32SaverWindow&) = delete;
 
   void SetWindowPos(int insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   int ScreenWidthTwips() const override;

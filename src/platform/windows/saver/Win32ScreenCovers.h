@@ -14,6 +14,9 @@ namespace vs {
 class Win32ScreenCovers {
  public:
   Win32ScreenCovers(HWND form, MouseSink mouse);
+  // Its windows hold its address.
+  Win32ScreenCovers(const Win32ScreenCovers&) = delete;
+  Win32ScreenCovers& operator=(const Win32ScreenCovers&) = delete;
 
   void Show();
   // Follows monitors that came, went or moved.

@@ -15,6 +15,9 @@ namespace vs {
 class Win32Timer : public Timer {
  public:
   Win32Timer(std::int32_t designInterval, std::function<void()> onTick);
+  // Its windows hold its address.
+  Win32Timer(const Win32Timer&) = delete;
+  Win32Timer& operator=(const Win32Timer&) = delete;
 
   void SetEnabled(bool enabled) override;
   bool Enabled() const override { return enabled_; }
