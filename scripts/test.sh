@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test and the installed package, then the tests
-# again under AddressSanitizer (leak check on) and UndefinedBehaviorSanitizer, then
-# each fuzz target for a minute.
+# Builds everything and runs every test and the installed package, then the Windows
+# program cross-built and tested under Wine, then the tests again under
+# AddressSanitizer (leak check on) and UndefinedBehaviorSanitizer, then each fuzz
+# target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,6 +13,10 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 # The Debian package, installed with apt, run end to end, removed.
 bash scripts/package-test.sh build
+
+# The Windows program, with the splash picture the Linux build drew for its
+# whole-program tests.
+bash scripts/windows-test.sh build-win build-win-deps build/vostramelsaver.jpg
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVS_SANITIZE=ON -DVS_BUILD_BENCH=OFF
 cmake --build build-asan -j"$jobs"
