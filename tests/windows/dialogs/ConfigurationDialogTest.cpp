@@ -1,9 +1,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "DialogTestSupport.h"
+// After the Windows headers it needs.
+#include <commctrl.h>
+
 #include "platform/windows/dialogs/DialogIds.h"
 #include "platform/windows/dialogs/Dialogs.h"
 
@@ -14,6 +19,9 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using namespace dialogs;
 
+constexpr char kCafe[] = "caf\xC3\xA9.bmp";                       // café
+constexpr char kCyrillic[] = "\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0";  // Ёлка
+constexpr char kCjk[] = "C:\\\xE5\x86\x99\xE7\x9C\x9F.jpg";       // C:\写真.jpg
 constexpr wchar_t kCaption[] = L"VostramelSaver Screen Saver Configuration";
 
 class ConfigurationDialogTest : public ::testing::Test {
@@ -25,6 +33,8 @@ class ConfigurationDialogTest : public ::testing::Test {
     folder.AddFile("A.BMP");
     folder.AddFile("notes.txt");
     folder.AddFolder("sub");
+    folder.AddFolder(kCyrillic);
+    folder.AddFile(std::string(kCyrillic) + "\\" + kCafe);
     return true;
   }
 
@@ -73,6 +83,50 @@ TEST_F(ConfigurationDialogTest, CaptionsAreExactAndTheDialogHasNoControlBox) {
   EXPECT_FALSE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
   // Owned: no task bar button.
   EXPECT_NE(GetWindow(dialog, GW_OWNER), nullptr);
+}
+
+struct ToolTipSearch {
+  HWND dialog;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindToolTips(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<ToolTipSearch*>(data);
+  wchar_t kind[32] = {};
+  GetClassNameW(window, kind, 32);
+  if (std::wstring(kind) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == search.dialog) {
+    search.found = window;
+  }
+  return search.found == nullptr;
+}
+
+std::wstring ToolTipOf(HWND tips, HWND dialog, HWND control) {
+  wchar_t text[256] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = dialog;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+TEST_F(ConfigurationDialogTest, ToolTipsAreExactAlsoOverTheComboText) {
+  ToolTipSearch search{dialog};
+  EnumThreadWindows(GetCurrentThreadId(), &FindToolTips, reinterpret_cast<LPARAM>(&search));
+  ASSERT_NE(search.found, nullptr);
+  EXPECT_EQ(SendMessageW(search.found, TTM_GETTOOLCOUNT, 0, 0), 15);
+  EXPECT_EQ(ToolTipOf(search.found, dialog, Item(kTxtTimer)),
+            L"Mininmum is 1 Sec....Maximum is  60 sec.");
+  EXPECT_EQ(ToolTipOf(search.found, dialog, Item(kList1)),
+            L"<Target> this is your screen saver images. ");
+  EXPECT_EQ(ToolTipOf(search.found, dialog, Item(kCmdRemove)),
+            L"Remove selected files from <Targer> list box");
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  ASSERT_TRUE(GetComboBoxInfo(Item(kCombo1), &combo));
+  EXPECT_EQ(ToolTipOf(search.found, dialog, combo.hwndItem), L"File type");
+  EXPECT_EQ(ToolTipOf(search.found, dialog, Item(kVsTimer)), L"");
 }
 
 TEST_F(ConfigurationDialogTest, FontIsTheMessageFontAtEightPointsAtMost) {
@@ -127,6 +181,20 @@ TEST_F(ConfigurationDialogTest, FileListShowsMatchingPlainFilesSortedIgnoringCas
   EXPECT_TRUE(events.log.empty());          // set by the dialog, not clicked
 }
 
+TEST_F(ConfigurationDialogTest, NamesInAnyScriptRoundTripThroughTheLists) {
+  const std::string tree = folder.Utf8() + "\\" + kCyrillic;
+  view->Dir1().SetPath(tree);
+  EXPECT_EQ(view->Dir1().Path(), tree);
+  view->File1().SetPath(view->Dir1().Path());
+  ASSERT_EQ(view->File1().ListCount(), 1);
+  EXPECT_EQ(view->File1().List(0), kCafe);
+  view->list1().AddItems({kCjk});
+  EXPECT_EQ(view->list1().List(0), kCjk);
+  wchar_t shown[64] = {};
+  SendMessageW(Item(kList1), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(shown));
+  EXPECT_STREQ(shown, L"C:\\\u5199\u771F.jpg");
+}
+
 TEST_F(ConfigurationDialogTest, ListsRaiseClicksOnlyForTheUsersSelection) {
   view->list1().AddItems({"C:\\a.jpg", "C:\\b.jpg", "C:\\c.jpg"});
   view->File1().SetPath(folder.Utf8());
@@ -150,8 +218,8 @@ TEST_F(ConfigurationDialogTest, ListsRaiseClicksOnlyForTheUsersSelection) {
 TEST_F(ConfigurationDialogTest, DirectoryListOpensByDoubleClickAndFallsBackToReadableAncestor) {
   const HWND dir1 = Item(kDir1);
   const int entries = static_cast<int>(SendMessageW(dir1, LB_GETCOUNT, 0, 0));
-  ASSERT_GT(entries, 1);
-  test::ClickEntry(dir1, entries - 1, true);  // the only subdirectory
+  ASSERT_GT(entries, 2);
+  test::ClickEntry(dir1, entries - 2, true);  // "sub", sorted before the Cyrillic name
   EXPECT_EQ(view->Dir1().Path(), folder.Utf8() + "\\sub");
   EXPECT_THAT(events.log, ElementsAre("Dir1_Change"));
   view->Dir1().SetPath(folder.Utf8() + "\\gone\\deeper");
