@@ -110,6 +110,9 @@ std::vector<Case> Cases() {
        "[VOSTRAMELSAVER]\r\nIMAGES_FILE_0=\"C:\\My Pictures\\a.jpg\"\r\n"
        "IMAGES_FILE_1='C:\\b.jpg'\r\nIMAGES_FILE_2=\"C:\\c.jpg\r\nTIMER=\"7000\"\r\n",
        {}},
+      {"a path in UTF-8",
+       "[VOSTRAMELSAVER]\r\nIMAGES_FILE_0=C:\\\u00e9t\u00e9\\\u65e5\u672c.jpg\r\n",
+       {}},
       {"UTF-8 byte order mark", "\xEF\xBB\xBF[VOSTRAMELSAVER]\r\nTIMER=6000\r\n", {}},
   };
 }
