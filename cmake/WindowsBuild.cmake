@@ -18,6 +18,13 @@ endif()
 
 enable_testing()
 add_subdirectory(src)
+if(VS_WINDOWS_RESOURCES)
+  # The resource script names the manifest, which windres reads but CMake does
+  # not see: an edited manifest must still reach the program file.
+  set_source_files_properties(${VS_SOURCE_ROOT}/${VS_WINDOWS_RESOURCES}
+    DIRECTORY ${VS_SOURCE_ROOT} PROPERTIES
+    OBJECT_DEPENDS ${VS_SOURCE_ROOT}/platform/windows/resources/VostramelSaver.manifest)
+endif()
 if(NOT VS_BUILD_TESTS)
   return()
 endif()
