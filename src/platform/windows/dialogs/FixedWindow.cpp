@@ -205,10 +205,10 @@ LRESULT CALLBACK FixedWindow::WindowProc(HWND window, UINT message, WPARAM wPara
   if (self == nullptr || self->window_ == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  return self->Handle(message, wParam, lParam);
+  return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT FixedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FixedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(wParam, lParam);

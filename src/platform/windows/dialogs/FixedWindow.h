@@ -16,7 +16,7 @@ struct Notifications {
   std::function<void(WORD request, int position)> scroll;  // WM_VSCROLL
   std::function<void(const DRAWITEMSTRUCT&)> draw;         // owner-drawn items
   std::function<void()> enter;                             // Enter while it has the focus
-  std::function<void()> fontChanged;                       // after a change of DPI
+  std::function<void()> fontChanged;                       // after the font changed
 };
 
 // A fixed-size modal window without control box, default or cancel button,
@@ -31,8 +31,6 @@ class FixedWindow {
   ~FixedWindow();
   FixedWindow(const FixedWindow&) = delete;
   FixedWindow& operator=(const FixedWindow&) = delete;
-
-  HWND Handle() const { return window_; }
 
   // Adds a child control; controls take the focus in the order they are added.
   HWND AddControl(int id, const wchar_t* windowClass, const std::wstring& text, DWORD style,
@@ -65,7 +63,7 @@ class FixedWindow {
   };
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   const Control* Find(HWND control) const;
   void Layout(UINT dpi);
   void Paint();
