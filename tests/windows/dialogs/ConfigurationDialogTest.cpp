@@ -69,6 +69,31 @@ TEST_F(ConfigurationDialogTest, GeometryIsTheDesignInPixelsAt96Dpi) {
   }
 }
 
+TEST_F(ConfigurationDialogTest, MovingToAMonitorOfAnotherDpiScalesTheLayoutAndFont) {
+  RECT suggested{10, 20, 900, 700};
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const struct {
+    int id;
+    RECT pixels;  // edges in twips * 144 / 1440, rounded
+  } expected[] = {
+      {kCmdOK, {120, 528, 242, 566}}, {kDrive1, {36, 96, 338, 128}}, {kList1, {480, 96, 830, 239}}};
+  for (const auto& control : expected) {
+    const RECT found = test::ClientRectOf(Item(control.id));
+    EXPECT_TRUE(EqualRect(&found, &control.pixels))
+        << control.id << ": " << found.left << "," << found.top << "," << found.right << ","
+        << found.bottom;
+  }
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(kCmdOK), WM_GETFONT, 0, 0)), sizeof font,
+             &font);
+  EXPECT_LT(font.lfHeight, -11);  // larger than at 96 DPI
+  EXPECT_GE(font.lfHeight, -16);  // 8 points at 144 DPI at most
+  RECT frame{};
+  GetWindowRect(dialog, &frame);
+  EXPECT_EQ(frame.left, 10);
+  EXPECT_EQ(frame.top, 20);
+}
+
 TEST_F(ConfigurationDialogTest, CaptionsAreExactAndTheDialogHasNoControlBox) {
   EXPECT_EQ(test::TextOf(Item(kCmdAddAll)), L"Add A&ll");
   EXPECT_EQ(test::TextOf(Item(kCmdRemoveAll)), L"Re&move All");

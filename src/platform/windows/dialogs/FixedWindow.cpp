@@ -44,14 +44,19 @@ void RegisterOnce(WNDPROC procedure) {
 void PlaceCombo(HWND combo, const RECT& place) {
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
-  SetWindowPos(combo, nullptr, place.left, place.top, width, height * kDropDownFields,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT field{};
-  GetWindowRect(combo, &field);
-  const int difference = height - (field.bottom - field.top);
-  if (difference == 0) return;
-  const auto item = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + difference);
+  // Steered by the field's measured height: the item height read back is not
+  // always the one set (Wine adds 2).
+  auto item = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int round = 0; round < 3; ++round) {
+    SetWindowPos(combo, nullptr, place.left, place.top, width, height * kDropDownFields,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT field{};
+    GetWindowRect(combo, &field);
+    const int difference = height - (field.bottom - field.top);
+    if (difference == 0) return;
+    item += difference;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+  }
 }
 
 void Place(HWND control, const RECT& place) {
