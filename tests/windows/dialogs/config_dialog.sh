@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The configuration dialog of the Windows program under Wine, driven by real
 # input: browse to a folder of pictures, add them all, change the display time,
-# OK; the settings in the prefix's APPDATA hold what a Linux run writes.
+# open About and the licence and close them by keys, OK by its access key; the
+# settings in the prefix's APPDATA hold what a Linux run writes.
 . "$VS_SOURCE/tests/e2e/lib.sh"
 . "$VS_SOURCE/tests/windows/e2e/wine.sh"
 
@@ -37,6 +38,15 @@ wait_for_text() {
 
 click_at() { xdotool mousemove --window "$dialog" "$1" "$2" click 1; }
 
+# wait_until_gone NAME: until no window of that name is mapped.
+wait_until_gone() {
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' is still shown"
+}
+
 cd "$E2E_TMP/start"  # the dialog starts in the process's directory
 wine_start "$program/VostramelSaver.scr" /c
 config=$wine_pid
@@ -60,7 +70,17 @@ for attempt in $(seq 1 50); do
   [ "$attempt" = 50 ] && fail "txtTimer did not change"
   sleep 0.2
 done
-click_at 120 364    # OK
+# About and the licence by their access keys; each closes back to its opener,
+# whose keyboard focus returns.
+xdotool key alt+b
+wait_for_window "About VostramelSaver" >/dev/null
+xdotool key alt+l
+wait_for_window "More Information" >/dev/null
+xdotool key Tab Return # from the licence text to its OK
+wait_until_gone "More Information"
+xdotool key alt+o      # About's &Ok
+wait_until_gone "About VostramelSaver"
+xdotool key alt+o      # the dialog's &OK
 expect_exit "$config" 20
 
 [ -f "$settings" ] || fail "no settings file at $settings"
