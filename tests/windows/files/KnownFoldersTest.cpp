@@ -46,12 +46,5 @@ TEST(KnownFolders, LogGoesToTheLocalApplicationDataWhenTheProgramFolderTakesNoFi
   EXPECT_TRUE(IsFolder(LogDirectory(dir / "absent")));
 }
 
-TEST(KnownFolders, ProgramDirectoryHoldsTheRunningProgram) {
-  wchar_t path[MAX_PATH] = {};
-  ASSERT_NE(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
-  const std::string program = Utf8Name(path);
-  EXPECT_EQ(ProgramDirectory() + "\\" + program.substr(program.rfind('\\') + 1), program);
-}
-
 }  // namespace
 }  // namespace vs

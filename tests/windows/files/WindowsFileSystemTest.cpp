@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "core/RuntimeFailure.h"
 #include "formats/io/windows/WideNames.h"
@@ -52,13 +52,6 @@ TEST(WindowsFileSystem, FailuresNameTheStepAndThePath) {
   dir.AddDirectory("folder.log");
   EXPECT_EQ(FailureOf([&] { files.AppendText(dir / "folder.log", "x\r\n"); }),
             "Cannot open " + dir / "folder.log" + ": Permission denied");
-}
-
-TEST(WindowsFileSystem, DeleteRemovesTheFile) {
-  const TempDir dir;
-  WriteText(dir / "VostramelSaver.log", "old run\r\n");
-  WindowsFileSystem().DeleteFile(dir / "VostramelSaver.log");
-  EXPECT_EQ(dir.Names(), std::vector<std::string>{});
 }
 
 TEST(WindowsFileSystem, OnlyOrdinaryFilesAreListed) {
