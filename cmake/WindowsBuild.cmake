@@ -16,6 +16,13 @@ if(EXISTS ${VS_SOURCE_ROOT}/platform/windows/resources/VostramelSaver.rc)
   set(VS_WINDOWS_RESOURCES platform/windows/resources/VostramelSaver.rc)
 endif()
 
+# The cross build cannot draw the splash picture (tools/make_splash needs Qt):
+# it takes the one a Linux build drew and puts it beside the program.
+set(VS_SPLASH_PICTURE "" CACHE FILEPATH "vostramelsaver.jpg drawn by a Linux build")
+if(VS_SPLASH_PICTURE)
+  configure_file(${VS_SPLASH_PICTURE} ${PROJECT_BINARY_DIR}/vostramelsaver.jpg COPYONLY)
+endif()
+
 enable_testing()
 add_subdirectory(src)
 if(VS_WINDOWS_RESOURCES)
