@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds, for 64-bit Windows, the libraries the shared layers use, from Debian's
 # own source packages: libjpeg-turbo, giflib, SDL2 and SDL2_mixer (MP3 and WAV built
-# in, MIDI through Windows' own synthesizer), all static. Run as root on Debian 12.
+# in, MIDI through Windows' own synthesizer), and libmp3lame for the tests' MP3
+# samples, all static. Run as root on Debian 12.
 # Usage: cross-deps.sh [build folder, default build-win-deps]
 # The libraries go to <build folder>/prefix; a library already there is not built again.
 set -euo pipefail
@@ -18,7 +19,8 @@ have() { [ -e "$prefix/$1" ]; }
 
 # The compilers and Wine are needed also when the libraries are cached.
 bash "$root/scripts/install-deps.sh" --windows
-if have lib/libjpeg.a && have lib/libgif.a && have lib/libSDL2.a && have lib/libSDL2_mixer.a; then
+if have lib/libjpeg.a && have lib/libgif.a && have lib/libSDL2.a && have lib/libSDL2_mixer.a \
+  && have lib/libmp3lame.a; then
   exit 0
 fi
 
@@ -96,4 +98,16 @@ if ! have lib/libSDL2_mixer.a; then
     -DSDL2MIXER_MIDI_FLUIDSYNTH=OFF -DSDL2MIXER_WAVE=ON -DSDL2MIXER_FLAC=OFF \
     -DSDL2MIXER_MOD=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=OFF \
     -DSDL2MIXER_CMD=OFF
+fi
+
+# Only the encoder library: no frontend, decoder or documentation; its warnings are
+# not ours to fix.
+if ! have lib/libmp3lame.a; then
+  echo "lame"
+  dir=$(unpack lame)
+  (cd "$dir" && ./configure -q --host=x86_64-w64-mingw32 CC="$cc" --prefix="$prefix" \
+    --disable-shared --enable-static --disable-frontend --disable-decoder \
+    --disable-gtktest --disable-analyzer-hooks CFLAGS="-O2 -w" >/dev/null)
+  make -C "$dir/libmp3lame" -j "$jobs" install >/dev/null
+  make -C "$dir/include" install >/dev/null
 fi
