@@ -1,6 +1,7 @@
 #include <array>
 
 #include "formats/io/windows/WideNames.h"
+#include "platform/design/AboutDesign.h"
 #include "platform/events/Dispatch.h"
 #include "platform/windows/dialogs/Controls.h"
 #include "platform/windows/dialogs/DialogIds.h"
@@ -10,23 +11,22 @@
 namespace vs {
 namespace {
 
-constexpr COLORREF kDarkBlue = RGB(0, 0, 192);
-constexpr COLORREF kDarkRed = RGB(192, 0, 0);
-constexpr std::array<int, 6> kLabelTops = {120, 480, 960, 1320, 1800, 2160};
-constexpr std::array<int, 3> kLineTops = {840, 1680, 2520};
+namespace form = vs::design::about;
 
 class Win32AboutView : public AboutView {
  public:
   explicit Win32AboutView(AboutEvents& events)
-      : window_(L"", 4680, 3195, Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click)),
+      : window_(form::kWindow, Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click)),
         label1_(AddLabels()),
-        cmdLicense_(window_, dialogs::kCmdLicense, L"", {480, 2640, 1695, 375},
+        cmdLicense_(window_, dialogs::kCmdLicense, form::kCmdLicense,
                     Slot("frmAbout.cmdLicense_Click", events, &AboutEvents::cmdLicense_Click)),
-        cmdOK_(window_, dialogs::kAboutCmdOK, L"", {2520, 2640, 1575, 375},
+        cmdOK_(window_, dialogs::kAboutCmdOK, form::kCmdOK,
                Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click)) {
-    window_.SetTextColour(label1_[3], kDarkRed);
-    window_.SetTextColour(label1_[5], kDarkRed);
-    for (int top : kLineTops) window_.AddHorizontalLine(120, 4440, top, kDarkBlue);
+    for (std::size_t i : form::kDarkRedLabels) {
+      window_.SetTextColour(label1_[i], dialogs::ToColorRef(design::kDarkRed));
+    }
+    for (const design::HorizontalLine& line : form::kLines) window_.AddHorizontalLine(line);
+    window_.SetTabOrder(form::kTabOrder);
   }
 
   void ShowModal(const AboutTexts& texts) override {
@@ -45,8 +45,8 @@ class Win32AboutView : public AboutView {
   std::array<HWND, 6> AddLabels() {
     std::array<HWND, 6> labels{};
     for (std::size_t i = 0; i < labels.size(); ++i) {
-      labels[i] = dialogs::AddLabel(window_, dialogs::kAboutLabel1 + static_cast<int>(i), L"",
-                                    {120, kLabelTops[i], 4455, 255}, true);
+      labels[i] =
+          dialogs::AddLabel(window_, dialogs::kAboutLabel1 + static_cast<int>(i), form::kLabel1[i]);
     }
     return labels;
   }

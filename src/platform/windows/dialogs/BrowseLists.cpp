@@ -28,15 +28,15 @@ HICON FolderIcon(bool open) {
 
 }  // namespace
 
-DriveList::DriveList(FixedWindow& window, int id, const TwipRect& place, DriveDirectories& drives,
-                     std::function<void()> onChange)
+DriveList::DriveList(FixedWindow& window, int id, const design::Control& design,
+                     DriveDirectories& drives, std::function<void()> onChange)
     : drives_(drives) {
   Notifications notifications;
   notifications.command = [onChange = std::move(onChange)](WORD code) {
     if (code == CBN_SELCHANGE) onChange();
   };
-  combo_ = window.AddControl(id, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                             place, std::move(notifications));
+  combo_ = window.AddControl(id, WC_COMBOBOXW, design, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                             std::move(notifications));
   for (const dialogs::Drive& drive : drives_.Drives()) {
     SendMessageW(combo_, CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(WideName(drive.DisplayName()).c_str()));
@@ -55,8 +55,9 @@ void DriveList::ShowDriveOf(const std::string& path) {
                0);
 }
 
-DirList::DirList(FixedWindow& window, int id, const TwipRect& place, DriveDirectories& drives,
-                 DriveList& driveList, const std::string& start, std::function<void()> onChange)
+DirList::DirList(FixedWindow& window, int id, const design::Control& design,
+                 DriveDirectories& drives, DriveList& driveList, const std::string& start,
+                 std::function<void()> onChange)
     : drives_(drives),
       driveList_(driveList),
       onChange_(std::move(onChange)),
@@ -70,10 +71,10 @@ DirList::DirList(FixedWindow& window, int id, const TwipRect& place, DriveDirect
   notifications.enter = [this] { OpenSelected(); };
   notifications.draw = [this](const DRAWITEMSTRUCT& item) { Draw(item); };
   notifications.fontChanged = [this] { FitItemHeight(); };
-  list_ = window.AddControl(id, WC_LISTBOXW, L"",
+  list_ = window.AddControl(id, WC_LISTBOXW, design,
                             WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                                 LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                            place, std::move(notifications), WS_EX_CLIENTEDGE);
+                            std::move(notifications), WS_EX_CLIENTEDGE);
   FitItemHeight();
   drives_.Remember(path_);
   driveList_.ShowDriveOf(path_);
@@ -170,10 +171,10 @@ void DirList::Draw(const DRAWITEMSTRUCT& item) const {
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
-FileList::FileList(FixedWindow& window, int id, const TwipRect& place, const std::string& path,
-                   const std::string& pattern, std::function<void()> onClick,
-                   std::function<void()> onDoubleClick)
-    : list_(window, id, place, std::move(onClick), std::move(onDoubleClick)),
+FileList::FileList(FixedWindow& window, int id, const design::Control& design,
+                   const std::string& path, const std::string& pattern,
+                   std::function<void()> onClick, std::function<void()> onDoubleClick)
+    : list_(window, id, design, std::move(onClick), std::move(onDoubleClick)),
       path_(path),
       pattern_(pattern) {
   Fill();

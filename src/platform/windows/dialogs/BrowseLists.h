@@ -14,7 +14,7 @@ namespace vs::dialogs {
 // The drives by letter and label; onChange runs when the user picks one.
 class DriveList : public DriveListBox {
  public:
-  DriveList(FixedWindow& window, int id, const TwipRect& place, DriveDirectories& drives,
+  DriveList(FixedWindow& window, int id, const design::Control& design, DriveDirectories& drives,
             std::function<void()> onChange);
   HWND Handle() const { return combo_; }
   // The chosen drive's root ("C:\").
@@ -32,7 +32,7 @@ class DriveList : public DriveListBox {
 class DirList : public DirListBox {
  public:
   // Starts at `start`, or its nearest readable ancestor.
-  DirList(FixedWindow& window, int id, const TwipRect& place, DriveDirectories& drives,
+  DirList(FixedWindow& window, int id, const design::Control& design, DriveDirectories& drives,
           DriveList& driveList, const std::string& start, std::function<void()> onChange);
   ~DirList() override;
   DirList(const DirList&) = delete;
@@ -68,7 +68,7 @@ class DirList : public DirListBox {
 
 class FileList : public FileListBox {
  public:
-  FileList(FixedWindow& window, int id, const TwipRect& place, const std::string& path,
+  FileList(FixedWindow& window, int id, const design::Control& design, const std::string& path,
            const std::string& pattern, std::function<void()> onClick,
            std::function<void()> onDoubleClick);
   HWND Handle() const { return list_.Handle(); }

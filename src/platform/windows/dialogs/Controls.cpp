@@ -10,14 +10,14 @@
 
 namespace vs::dialogs {
 
-Button::Button(FixedWindow& window, int id, const std::wstring& caption, const TwipRect& place,
+Button::Button(FixedWindow& window, int id, const design::Control& design,
                std::function<void()> onClick) {
   Notifications notifications;
   notifications.command = [onClick](WORD code) {
     if (code == BN_CLICKED) onClick();
   };
   notifications.enter = onClick;
-  button_ = window.AddControl(id, WC_BUTTONW, caption, WS_TABSTOP | BS_PUSHBUTTON, place,
+  button_ = window.AddControl(id, WC_BUTTONW, design, WS_TABSTOP | BS_PUSHBUTTON,
                               std::move(notifications));
 }
 
@@ -29,7 +29,7 @@ void Button::SetEnabled(bool enabled) {
   EnableWindow(button_, enabled ? TRUE : FALSE);
 }
 
-NameList::NameList(FixedWindow& window, int id, const TwipRect& place,
+NameList::NameList(FixedWindow& window, int id, const design::Control& design,
                    std::function<void()> onClick, std::function<void()> onDoubleClick) {
   Notifications notifications;
   notifications.command = [onClick = std::move(onClick),
@@ -37,10 +37,10 @@ NameList::NameList(FixedWindow& window, int id, const TwipRect& place,
     if (code == LBN_SELCHANGE) onClick();
     if (code == LBN_DBLCLK) onDoubleClick();
   };
-  list_ = window.AddControl(id, WC_LISTBOXW, L"",
+  list_ = window.AddControl(id, WC_LISTBOXW, design,
                             WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL |
                                 LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
-                            place, std::move(notifications), WS_EX_CLIENTEDGE);
+                            std::move(notifications), WS_EX_CLIENTEDGE);
 }
 
 const std::string& NameList::Text(int index) const {
@@ -74,9 +74,9 @@ void NameList::AppendEntries(const std::vector<std::string>& entries) {
   InvalidateRect(list_, nullptr, TRUE);
 }
 
-TargetList::TargetList(FixedWindow& window, int id, const TwipRect& place,
+TargetList::TargetList(FixedWindow& window, int id, const design::Control& design,
                        std::function<void()> onClick, std::function<void()> onDoubleClick)
-    : list_(window, id, place, std::move(onClick), std::move(onDoubleClick)) {}
+    : list_(window, id, design, std::move(onClick), std::move(onDoubleClick)) {}
 
 void TargetList::RemoveItems(const std::vector<int>& ascendingIndexes) {
   // Rebuilt in one pass: removing entries one by one is quadratic.
@@ -92,8 +92,8 @@ void TargetList::RemoveItems(const std::vector<int>& ascendingIndexes) {
   list_.SetEntries(std::move(kept));
 }
 
-PatternCombo::PatternCombo(FixedWindow& window, int id, const std::wstring& text,
-                           const TwipRect& place, std::function<void()> onClick) {
+PatternCombo::PatternCombo(FixedWindow& window, int id, const design::Control& design,
+                           std::function<void()> onClick) {
   Notifications notifications;
   notifications.command = [this, onClick = std::move(onClick)](WORD code) {
     if (code != CBN_SELCHANGE) return;
@@ -107,37 +107,41 @@ PatternCombo::PatternCombo(FixedWindow& window, int id, const std::wstring& text
     SetWindowTextW(combo_, item.c_str());
     onClick();
   };
-  combo_ = window.AddControl(id, WC_COMBOBOXW, L"",
-                             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, place,
+  combo_ = window.AddControl(id, WC_COMBOBOXW, design,
+                             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                              std::move(notifications));
-  SetWindowTextW(combo_, text.c_str());
+  // The box makes its edit empty, whatever its own creation text.
+  SetWindowTextW(combo_, WideName(design.caption).c_str());
 }
 
 void PatternCombo::AddItem(const std::string& item) {
   SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideName(item).c_str()));
 }
 
-TimerText::TimerText(FixedWindow& window, int id, const std::wstring& text, const TwipRect& place)
-    : edit_(window.AddControl(id, WC_EDITW, text, WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, place,
-                              {}, WS_EX_CLIENTEDGE)) {}
+TimerText::TimerText(FixedWindow& window, int id, const design::Control& design)
+    : edit_(window.AddControl(id, WC_EDITW, design, WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, {},
+                              WS_EX_CLIENTEDGE)) {}
 
 void TimerText::SetText(const std::string& value) {
   SetWindowTextW(edit_, WideName(value).c_str());
 }
 
-TimerBar::TimerBar(FixedWindow& window, int id, int minimum, int maximum, int value,
-                   const TwipRect& place, std::function<void()> onChange)
-    : minimum_(minimum), maximum_(maximum), value_(value), onChange_(std::move(onChange)) {
+TimerBar::TimerBar(FixedWindow& window, int id, const design::Control& design,
+                   const design::Range& range, std::function<void()> onChange)
+    : minimum_(range.minimum),
+      maximum_(range.maximum),
+      value_(range.value),
+      onChange_(std::move(onChange)) {
   Notifications notifications;
   notifications.scroll = [this](WORD request, int position) { Scroll(request, position); };
-  bar_ = window.AddControl(id, WC_SCROLLBARW, L"", WS_TABSTOP | SBS_VERT, place,
-                           std::move(notifications));
+  bar_ =
+      window.AddControl(id, WC_SCROLLBARW, design, WS_TABSTOP | SBS_VERT, std::move(notifications));
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
-  info.nMin = minimum;
-  info.nMax = maximum;
-  info.nPos = value;
+  info.nMin = minimum_;
+  info.nMax = maximum_;
+  info.nPos = value_;
   SetScrollInfo(bar_, SB_CTL, &info, TRUE);
 }
 
@@ -171,10 +175,9 @@ void TimerBar::Scroll(WORD request, int position) {
   onChange_();
 }
 
-HWND AddLabel(FixedWindow& window, int id, const std::wstring& text, const TwipRect& place,
-              bool centred) {
-  return window.AddControl(id, WC_STATICW, text,
-                           SS_NOPREFIX | static_cast<DWORD>(centred ? SS_CENTER : SS_LEFT), place);
+HWND AddLabel(FixedWindow& window, int id, const design::Control& design) {
+  return window.AddControl(id, WC_STATICW, design,
+                           SS_NOPREFIX | static_cast<DWORD>(design.centred ? SS_CENTER : SS_LEFT));
 }
 
 }  // namespace vs::dialogs

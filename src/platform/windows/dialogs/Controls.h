@@ -13,8 +13,7 @@ namespace vs::dialogs {
 // Enter while it has the focus, or its access key.
 class Button : public CommandButton {
  public:
-  Button(FixedWindow& window, int id, const std::wstring& caption, const TwipRect& place,
-         std::function<void()> onClick);
+  Button(FixedWindow& window, int id, const design::Control& design, std::function<void()> onClick);
   HWND Handle() const { return button_; }
   void SetEnabled(bool enabled) override;
   bool Enabled() const override { return IsWindowEnabled(button_) != FALSE; }
@@ -28,8 +27,8 @@ class Button : public CommandButton {
 // do. Each entry keeps its name's UTF-8 bytes.
 class NameList {
  public:
-  NameList(FixedWindow& window, int id, const TwipRect& place, std::function<void()> onClick,
-           std::function<void()> onDoubleClick);
+  NameList(FixedWindow& window, int id, const design::Control& design,
+           std::function<void()> onClick, std::function<void()> onDoubleClick);
   HWND Handle() const { return list_; }
   int Count() const { return static_cast<int>(entries_.size()); }
   // Fails with a clear description outside 0 to Count() - 1.
@@ -45,8 +44,8 @@ class NameList {
 
 class TargetList : public ListBox {
  public:
-  TargetList(FixedWindow& window, int id, const TwipRect& place, std::function<void()> onClick,
-             std::function<void()> onDoubleClick);
+  TargetList(FixedWindow& window, int id, const design::Control& design,
+             std::function<void()> onClick, std::function<void()> onDoubleClick);
   HWND Handle() const { return list_.Handle(); }
   int ListCount() const override { return list_.Count(); }
   std::string List(int index) const override { return list_.Text(index); }
@@ -62,7 +61,7 @@ class TargetList : public ListBox {
 // Editable; Enter adds no item; picking an item from the list is the only click.
 class PatternCombo : public ComboBox {
  public:
-  PatternCombo(FixedWindow& window, int id, const std::wstring& text, const TwipRect& place,
+  PatternCombo(FixedWindow& window, int id, const design::Control& design,
                std::function<void()> onClick);
   HWND Handle() const { return combo_; }
   void AddItem(const std::string& item) override;
@@ -75,7 +74,7 @@ class PatternCombo : public ComboBox {
 // Read-only: only the dialog writes it.
 class TimerText : public TextBox {
  public:
-  TimerText(FixedWindow& window, int id, const std::wstring& text, const TwipRect& place);
+  TimerText(FixedWindow& window, int id, const design::Control& design);
   HWND Handle() const { return edit_; }
   std::string Text() const override { return WindowTextOf(edit_); }
   void SetText(const std::string& value) override;
@@ -88,7 +87,7 @@ class TimerText : public TextBox {
 // released; the lower arrow raises it.
 class TimerBar : public ScrollBar {
  public:
-  TimerBar(FixedWindow& window, int id, int minimum, int maximum, int value, const TwipRect& place,
+  TimerBar(FixedWindow& window, int id, const design::Control& design, const design::Range& range,
            std::function<void()> onChange);
   HWND Handle() const { return bar_; }
   std::int16_t Value() const override { return static_cast<std::int16_t>(value_); }
@@ -104,7 +103,6 @@ class TimerBar : public ScrollBar {
 };
 
 // A label's static text; "&" is shown as it is.
-HWND AddLabel(FixedWindow& window, int id, const std::wstring& text, const TwipRect& place,
-              bool centred = false);
+HWND AddLabel(FixedWindow& window, int id, const design::Control& design);
 
 }  // namespace vs::dialogs

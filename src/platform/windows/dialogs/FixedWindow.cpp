@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/RuntimeFailure.h"
 #include "formats/io/windows/WideNames.h"
 #include "platform/events/Dispatch.h"
 #include "platform/windows/dialogs/DialogFont.h"
@@ -77,15 +78,14 @@ std::string WindowTextOf(HWND window) {
   return Utf8Name(text);
 }
 
-FixedWindow::FixedWindow(const std::wstring& caption, int widthTwips, int heightTwips,
-                         std::function<void()> onClose)
-    : onClose_(std::move(onClose)), client_{0, 0, widthTwips, heightTwips} {
+FixedWindow::FixedWindow(const design::Window& design, std::function<void()> onClose)
+    : onClose_(std::move(onClose)), client_{0, 0, design.width, design.height} {
   RegisterOnce(&FixedWindow::WindowProc);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   owner_ = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                            nullptr);
-  window_ = CreateWindowExW(kExStyle, kWindowClass, caption.c_str(), kStyle, 0, 0, 0, 0, owner_,
-                            nullptr, instance, this);
+  window_ = CreateWindowExW(kExStyle, kWindowClass, WideName(design.caption).c_str(), kStyle, 0, 0,
+                            0, 0, owner_, nullptr, instance, this);
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
@@ -103,15 +103,16 @@ FixedWindow::~FixedWindow() {
   if (font_ != nullptr) DeleteObject(font_);
 }
 
-HWND FixedWindow::AddControl(int id, const wchar_t* windowClass, const std::wstring& text,
-                             DWORD style, const TwipRect& place, Notifications notifications,
-                             DWORD exStyle) {
-  const HWND control = CreateWindowExW(
-      exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+HWND FixedWindow::AddControl(int id, const wchar_t* windowClass, const design::Control& design,
+                             DWORD style, Notifications notifications, DWORD exStyle) {
+  const HWND control = CreateWindowExW(exStyle, windowClass, WideName(design.caption).c_str(),
+                                       WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                       GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  Place(control, ToPixels(place, dpi_));
-  controls_.push_back(Control{control, place, std::move(notifications)});
+  Place(control, ToPixels(design.place, dpi_));
+  if (*design.toolTip != '\0') SetToolTip(control, WideName(design.toolTip));
+  controls_.push_back(Control{control, design.name, design.place, std::move(notifications)});
   return control;
 }
 
@@ -137,13 +138,13 @@ void FixedWindow::SetToolTip(HWND control, const std::wstring& text) {
 
 void FixedWindow::SetTextColour(HWND control, COLORREF colour) { textColours_[control] = colour; }
 
-void FixedWindow::AddFrame(const TwipRect& place, COLORREF colour) {
-  decorations_.push_back(Decoration{place, colour, false});
+void FixedWindow::AddFrame(const design::Frame& frame) {
+  decorations_.push_back(Decoration{frame.place, ToColorRef(frame.colour), false});
 }
 
-void FixedWindow::AddHorizontalLine(int leftTwips, int rightTwips, int topTwips, COLORREF colour) {
+void FixedWindow::AddHorizontalLine(const design::HorizontalLine& line) {
   decorations_.push_back(
-      Decoration{{leftTwips, topTwips, rightTwips - leftTwips, 0}, colour, true});
+      Decoration{{line.left, line.top, line.right - line.left, 0}, ToColorRef(line.colour), true});
 }
 
 void FixedWindow::SetCaption(const std::wstring& caption) {
@@ -270,6 +271,15 @@ const FixedWindow::Control* FixedWindow::Find(HWND control) const {
   const auto found = std::find_if(controls_.begin(), controls_.end(),
                                   [control](const Control& c) { return c.window == control; });
   return found == controls_.end() ? nullptr : &*found;
+}
+
+HWND FixedWindow::Find(std::string_view name) const {
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [name](const Control& c) { return c.name == name; });
+  if (found == controls_.end()) {
+    throw RuntimeFailure("The window has no control named " + std::string(name));
+  }
+  return found->window;
 }
 
 void FixedWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/windows/Win32.h"
@@ -26,24 +29,29 @@ struct Notifications {
 // button would.
 class FixedWindow {
  public:
-  FixedWindow(const std::wstring& caption, int widthTwips, int heightTwips,
-              std::function<void()> onClose);
+  FixedWindow(const design::Window& design, std::function<void()> onClose);
   ~FixedWindow();
   FixedWindow(const FixedWindow&) = delete;
   FixedWindow& operator=(const FixedWindow&) = delete;
 
-  // Adds a child control; controls take the focus in the order they are added.
-  HWND AddControl(int id, const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                  const TwipRect& place, Notifications notifications = {}, DWORD exStyle = 0);
-  void SetToolTip(HWND control, const std::wstring& text);
+  // Adds a child control with its design's caption, place and tooltip;
+  // controls take the focus in the order they are added.
+  HWND AddControl(int id, const wchar_t* windowClass, const design::Control& design, DWORD style,
+                  Notifications notifications = {}, DWORD exStyle = 0);
   void SetTextColour(HWND control, COLORREF colour);
   // Decoration beneath the controls, one pixel wide at 96 DPI.
-  void AddFrame(const TwipRect& place, COLORREF colour);
-  void AddHorizontalLine(int leftTwips, int rightTwips, int topTwips, COLORREF colour);
+  void AddFrame(const design::Frame& frame);
+  void AddHorizontalLine(const design::HorizontalLine& line);
 
   void SetCaption(const std::wstring& caption);
-  // The order in which Tab moves the focus, first to last.
-  void SetTabOrder(const std::vector<HWND>& order);
+  // The order in which Tab moves the focus, first to last, by the controls'
+  // design names.
+  template <std::size_t N>
+  void SetTabOrder(const std::array<const design::Control*, N>& order) {
+    std::vector<HWND> controls;
+    for (const design::Control* control : order) controls.push_back(Find(control->name));
+    SetTabOrder(controls);
+  }
   // Shows the window centred over the active window (or its screen's work area
   // when none), focus on `focus`, and runs its messages until Close.
   void ShowModal(HWND focus);
@@ -53,6 +61,7 @@ class FixedWindow {
  private:
   struct Control {
     HWND window;
+    std::string_view name;
     TwipRect place;
     Notifications notifications;
   };
@@ -65,6 +74,10 @@ class FixedWindow {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   const Control* Find(HWND control) const;
+  // Fails with a clear description when no control has that name.
+  HWND Find(std::string_view name) const;
+  void SetToolTip(HWND control, const std::wstring& text);
+  void SetTabOrder(const std::vector<HWND>& order);
   void Layout(UINT dpi);
   void Paint();
   void OnCommand(WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,5 @@
 #include "formats/io/windows/WideNames.h"
+#include "platform/design/MoreInfoDesign.h"
 #include "platform/events/Dispatch.h"
 #include "platform/windows/dialogs/Controls.h"
 #include "platform/windows/dialogs/DialogIds.h"
@@ -8,18 +9,22 @@
 namespace vs {
 namespace {
 
+namespace form = vs::design::more_info;
+
 class Win32MoreInfoView : public MoreInfoView {
  public:
   explicit Win32MoreInfoView(MoreInfoEvents& events)
-      : window_(L"", 7125, 3690,
+      : window_(form::kWindow,
                 Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click)),
         // Read-only, yet scrolled, selected and copied.
-        text1_(window_.AddControl(dialogs::kText1, L"EDIT", L"",
+        text1_(window_.AddControl(dialogs::kText1, L"EDIT", form::kText1,
                                   WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
                                       ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                                  {120, 120, 6855, 2895}, {}, WS_EX_CLIENTEDGE)),
-        cmdOK_(window_, dialogs::kMoreInfoCmdOK, L"", {2640, 3240, 1815, 375},
-               Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click)) {}
+                                  {}, WS_EX_CLIENTEDGE)),
+        cmdOK_(window_, dialogs::kMoreInfoCmdOK, form::kCmdOK,
+               Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click)) {
+    window_.SetTabOrder(form::kTabOrder);
+  }
 
   void ShowModal(const MoreInfoTexts& texts) override {
     // The edit control's lines end with "\r\n", as the text's do.

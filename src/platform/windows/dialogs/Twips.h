@@ -1,16 +1,11 @@
 #pragma once
 
+#include "platform/design/Design.h"
 #include "platform/windows/Win32.h"
 
 namespace vs::dialogs {
 
-// Design geometry is in twips: 1440 to the inch, 15 to the pixel at 96 DPI.
-struct TwipRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
+using design::TwipRect;
 
 inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
@@ -18,6 +13,10 @@ inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast
 inline RECT ToPixels(const TwipRect& rect, UINT dpi) {
   return {TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
           TwipsToPixels(rect.left + rect.width, dpi), TwipsToPixels(rect.top + rect.height, dpi)};
+}
+
+inline COLORREF ToColorRef(const design::Rgb& colour) {
+  return RGB(colour.red, colour.green, colour.blue);
 }
 
 }  // namespace vs::dialogs

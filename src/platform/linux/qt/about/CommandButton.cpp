@@ -2,12 +2,15 @@
 
 #include <QKeyEvent>
 
+#include "platform/linux/qt/about/DesignWidgets.h"
+
 namespace vs::about {
 
-CommandButton::CommandButton(const QRect& geometry, QWidget* parent) : QPushButton(parent) {
+CommandButton::CommandButton(const design::Control& design, QWidget* parent)
+    : QPushButton(QString::fromUtf8(design.caption), parent) {
   setAutoDefault(false);
   setDefault(false);
-  setGeometry(geometry);
+  Place(*this, design);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

@@ -26,7 +26,7 @@ QWidget* Opener() {
 FixedDialog::FixedDialog(int widthTwips, int heightTwips, std::function<void()> onClose)
     : onClose_(std::move(onClose)) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  setFixedSize(TwipRect(0, 0, widthTwips, heightTwips).size());
+  setFixedSize(ToPixels({0, 0, widthTwips, heightTwips}).size());
 }
 
 void FixedDialog::ExecCentred(const QString& caption) {

@@ -4,21 +4,19 @@
 #include <QPalette>
 #include <array>
 
+#include "platform/design/AboutDesign.h"
 #include "platform/events/Dispatch.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
+#include "platform/linux/qt/about/DesignWidgets.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
-#include "platform/linux/qt/about/TwipRect.h"
 
 namespace vs {
 
 namespace {
 
-const QColor kDarkBlue(0, 0, 192);
-const QColor kDarkRed(192, 0, 0);
-constexpr std::array<int, 6> kLabelTops = {120, 480, 960, 1320, 1800, 2160};
-constexpr std::array<int, 3> kLineTops = {840, 1680, 2520};
+namespace form = vs::design::about;
 
 void SetForeground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
@@ -29,31 +27,29 @@ void SetForeground(QWidget& widget, const QColor& colour) {
 class QtAboutView : public about::FixedDialog, public AboutView {
  public:
   explicit QtAboutView(AboutEvents& events)
-      : FixedDialog(4680, 3195, Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click)),
-        cmdLicense_(about::TwipRect(480, 2640, 1695, 375), this),
-        cmdOK_(about::TwipRect(2520, 2640, 1575, 375), this) {
+      : FixedDialog(form::kWindow.width, form::kWindow.height,
+                    Slot("frmAbout.cmdOK_Click", events, &AboutEvents::cmdOK_Click)),
+        cmdLicense_(form::kCmdLicense, this),
+        cmdOK_(form::kCmdOK, this) {
     for (std::size_t i = 0; i < label1_.size(); ++i) {
       QLabel* label = new QLabel(this);
-      label->setObjectName(QStringLiteral("Label1_%1").arg(i));
-      label->setGeometry(about::TwipRect(120, kLabelTops[i], 4455, 255));
+      about::Place(*label, form::kLabel1[i]);
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+      label->setAlignment(about::TextAlignment(form::kLabel1[i]));
       label1_[i] = label;
     }
-    SetForeground(*label1_[3], kDarkRed);
-    SetForeground(*label1_[5], kDarkRed);
-    for (std::size_t i = 0; i < kLineTops.size(); ++i) {
+    for (std::size_t i : form::kDarkRedLabels) {
+      SetForeground(*label1_[i], about::ToQColor(design::kDarkRed));
+    }
+    for (const design::HorizontalLine& shape : form::kLines) {
       QFrame* line = new QFrame(this);
-      line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
       line->setFrameShape(QFrame::HLine);
       line->setFrameShadow(QFrame::Plain);
       line->setLineWidth(1);
-      line->setGeometry(about::TwipRect(120, kLineTops[i], 4440 - 120, about::kTwipsPerPixel));
-      SetForeground(*line, kDarkBlue);
+      about::Place(*line, shape);
+      SetForeground(*line, about::ToQColor(shape.colour));
     }
-    cmdLicense_.setObjectName(QStringLiteral("cmdLicense"));
-    cmdOK_.setObjectName(QStringLiteral("cmdOK"));
-    QWidget::setTabOrder(&cmdLicense_, &cmdOK_);
+    about::SetTabOrder(*this, form::kTabOrder);
     QObject::connect(&cmdLicense_, &QPushButton::clicked, this,
                      Slot("frmAbout.cmdLicense_Click", events, &AboutEvents::cmdLicense_Click));
     QObject::connect(&cmdOK_, &QPushButton::clicked, this,

@@ -1,33 +1,34 @@
 #include <QPlainTextEdit>
 
+#include "platform/design/MoreInfoDesign.h"
 #include "platform/events/Dispatch.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/about/CommandButton.h"
+#include "platform/linux/qt/about/DesignWidgets.h"
 #include "platform/linux/qt/about/FixedDialog.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
-#include "platform/linux/qt/about/TwipRect.h"
 
 namespace vs {
 
 namespace {
 
+namespace form = vs::design::more_info;
+
 class QtMoreInfoView : public about::FixedDialog, public MoreInfoView {
  public:
   explicit QtMoreInfoView(MoreInfoEvents& events)
-      : FixedDialog(7125, 3690,
+      : FixedDialog(form::kWindow.width, form::kWindow.height,
                     Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click)),
         text1_(this),
-        cmdOK_(about::TwipRect(2640, 3240, 1815, 375), this) {
-    text1_.setObjectName(QStringLiteral("Text1"));
-    text1_.setGeometry(about::TwipRect(120, 120, 6855, 2895));
+        cmdOK_(form::kCmdOK, this) {
+    about::Place(text1_, form::kText1);
     text1_.setReadOnly(true);
     text1_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text1_.setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_.setTabChangesFocus(true);
-    cmdOK_.setObjectName(QStringLiteral("cmdOK"));
-    QWidget::setTabOrder(&text1_, &cmdOK_);
+    about::SetTabOrder(*this, form::kTabOrder);
     QObject::connect(&cmdOK_, &QPushButton::clicked, this,
                      Slot("frmMoreInfo.cmdOK_Click", events, &MoreInfoEvents::cmdOK_Click));
     text1_.setFocus();

@@ -2,14 +2,16 @@
 
 #include <QRect>
 
+#include "platform/design/Design.h"
+
 namespace vs::about {
 
-// Design geometry is in twips; Qt lays out in device-independent pixels.
+// Qt lays out in device-independent pixels.
 constexpr int kTwipsPerPixel = 15;
 
-inline QRect TwipRect(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-          height / kTwipsPerPixel};
+inline QRect ToPixels(const design::TwipRect& rect) {
+  return {rect.left / kTwipsPerPixel, rect.top / kTwipsPerPixel, rect.width / kTwipsPerPixel,
+          rect.height / kTwipsPerPixel};
 }
 
 }  // namespace vs::about
