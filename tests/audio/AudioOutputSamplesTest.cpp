@@ -1,7 +1,7 @@
 // End to end through SDL's "disk" driver, which writes the mixed output (16-bit stereo) to a file.
 
+#include <SDL.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -29,14 +29,18 @@ int Peak(Samples::const_iterator begin, Samples::const_iterator end) {
 class AudioOutputSamplesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
-    setenv("SDL_DISKAUDIODELAY", "10", 1);  // a 46 ms buffer every 10 ms: plays faster
+    SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
+    SDL_setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+#ifndef _WIN32
+    // A 46 ms buffer every 10 ms: plays faster. On Windows SDL_getenv returns every value in
+    // one buffer, so the delay would replace the output file's name: play in real time there.
+    SDL_setenv("SDL_DISKAUDIODELAY", "10", 1);
+#endif
   }
   void TearDown() override {
-    unsetenv("SDL_AUDIODRIVER");
-    unsetenv("SDL_DISKAUDIOFILE");
-    unsetenv("SDL_DISKAUDIODELAY");
+    SDL_setenv("SDL_AUDIODRIVER", "", 1);
+    SDL_setenv("SDL_DISKAUDIOFILE", "", 1);
+    SDL_setenv("SDL_DISKAUDIODELAY", "", 1);
   }
 
   Samples Record(const std::string& file) {
@@ -59,16 +63,18 @@ class AudioOutputSamplesTest : public ::testing::Test {
 
 TEST_F(AudioOutputSamplesTest, WavMp3AndMidiReachTheOutput) {
   samples::WriteSineWav(dir_ / "tone.wav", 0.3);
-  samples::WriteMidi(dir_ / "notes.mid");
-  std::vector<std::string> files = {dir_ / "tone.wav", dir_ / "notes.mid"};
   samples::WriteSineMp3(dir_ / "tone.mp3", 0.3);
-  files.push_back(dir_ / "tone.mp3");
+  std::vector<std::string> files = {dir_ / "tone.wav", dir_ / "tone.mp3"};
+#ifndef _WIN32
+  // Windows' synthesizer plays MIDI to its own device, past SDL's output.
+  samples::WriteMidi(dir_ / "notes.mid");
+  files.push_back(dir_ / "notes.mid");
+#endif
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
     const Samples samples = Record(file);
     EXPECT_GT(Peak(samples.begin(), samples.end()), 1000);
   }
-  if (files.size() < 3) GTEST_SKIP() << "built without an MP3 encoder";
 }
 
 TEST_F(AudioOutputSamplesTest, ListEntriesPlayInOrder) {

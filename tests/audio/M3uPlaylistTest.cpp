@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/Extension.h"
+#include "core/Utf8Path.h"
 #include "formats/m3u/M3uPlaylist.h"
 #include "samples/SampleFiles.h"
 
@@ -36,17 +38,18 @@ TEST(IsPlaylistPath, MatchesM3uAndM3u8InAnyCase) {
   EXPECT_FALSE(IsPlaylistPath(""));
 }
 
+// Compares paths as the file system reads them: on Windows "/" and "\\" are the same separator.
+Entries Native(Entries paths) {
+  for (std::string& path : paths) path = Utf8OfPath(PathOfUtf8(path).make_preferred());
+  return paths;
+}
+
 class ExpandPlaylistTest : public ::testing::Test {
  protected:
-  std::string Song(const std::string& name) {
-    const std::string path = dir_ / name;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    WriteText(path, "sound");
-    return path;
-  }
+  std::string Song(const std::string& name) { return List(name, "sound"); }
   std::string List(const std::string& name, const std::string& text) {
     const std::string path = dir_ / name;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::filesystem::create_directories(PathOfUtf8(path).parent_path());
     WriteText(path, text);
     return path;
   }
@@ -59,6 +62,9 @@ TEST_F(ExpandPlaylistTest, ResolvesEntriesAgainstTheListsFolderAndPassesOverTheU
   const std::string b = Song("music/sub/b.wav");
   const std::string c = Song("c.mid");
   std::filesystem::create_directory(dir_ / "music/folder.mp3");
+  // An absolute entry as a Windows list writes it: backslashes (and there a drive letter).
+  std::string backslashed = c;
+  std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
   const std::string list = List("music/list.m3u",
                                 "#EXTM3U\r\n"
                                 "a.mp3\r\n"
@@ -68,8 +74,8 @@ TEST_F(ExpandPlaylistTest, ResolvesEntriesAgainstTheListsFolderAndPassesOverTheU
                                 "folder.mp3\r\n"
                                 "sub\\b.wav\r\n"
                                 "../c.mid\r\n" +
-                                    c + "\r\n");
-  EXPECT_EQ(ExpandPlaylist(list), (Entries{a, b, dir_ / "music/../c.mid", c}));
+                                    c + "\r\n" + backslashed + "\r\n");
+  EXPECT_EQ(Native(ExpandPlaylist(list)), Native({a, b, dir_ / "music/../c.mid", c, c}));
 }
 
 TEST_F(ExpandPlaylistTest, ExpandsNestedListsInPlaceToAFixedDepth) {
@@ -88,20 +94,20 @@ TEST_F(ExpandPlaylistTest, ExpandsNestedListsInPlaceToAFixedDepth) {
   for (int i = kMaxPlaylistNesting; i >= 0; --i) {
     expected.push_back(dir_ / ("after" + std::to_string(i) + ".wav"));
   }
-  EXPECT_EQ(ExpandPlaylist(dir_ / "l0.m3u8"), expected);
+  EXPECT_EQ(Native(ExpandPlaylist(dir_ / "l0.m3u8")), Native(expected));
 }
 
 TEST_F(ExpandPlaylistTest, NeverFollowsAListIntoItself) {
   const std::string a = Song("a.mp3");
   const std::string b = Song("b.mp3");
   List("self.m3u", "a.mp3\nself.m3u\n./self.m3u\na.mp3\n");
-  EXPECT_EQ(ExpandPlaylist(dir_ / "self.m3u"), (Entries{a, a}));
+  EXPECT_EQ(Native(ExpandPlaylist(dir_ / "self.m3u")), Native({a, a}));
   // Through another list; a list named twice side by side plays where it is first named.
   List("x.m3u", "a.mp3\ny.m3u\n");
   List("y.m3u", "b.mp3\nx.m3u\n");
   List("twice.m3u", "y.m3u\ny.m3u\n");
-  EXPECT_EQ(ExpandPlaylist(dir_ / "x.m3u"), (Entries{a, b}));
-  EXPECT_EQ(ExpandPlaylist(dir_ / "twice.m3u"), (Entries{b, a}));
+  EXPECT_EQ(Native(ExpandPlaylist(dir_ / "x.m3u")), Native({a, b}));
+  EXPECT_EQ(Native(ExpandPlaylist(dir_ / "twice.m3u")), Native({b, a}));
 }
 
 // Four lists, each naming all four many times under different spellings, used to be expanded
@@ -119,13 +125,19 @@ TEST_F(ExpandPlaylistTest, ReadsEachListOnceWhenListsNameEachOther) {
   }
   List(three, "../song-three.mp3\n" + fanOut("../two.m3u\n../Four.M3U\nthree.m3u8\n../top.m3u\n"));
   const auto canonical = [](Entries paths) {
-    for (std::string& path : paths) path = std::filesystem::canonical(path);
+    for (std::string& path : paths) path = Utf8OfPath(std::filesystem::canonical(PathOfUtf8(path)));
     return paths;
   };
   // Each list's song once, where the list is first named.
   const Entries songs = canonical({Song("song-" + top + ".mp3"), Song("song-" + two + ".mp3"),
                                    Song("song-" + four + ".mp3"), Song("song-three.mp3")});
   EXPECT_EQ(canonical(ExpandPlaylist(dir_ / top)), songs);
+}
+
+TEST_F(ExpandPlaylistTest, ReadsAndResolvesNamesInAnyScript) {
+  const std::string song = Song("música/Пісня.mp3");
+  const std::string list = List("música/Пісні.m3u8", "Пісня.mp3\n");
+  EXPECT_EQ(Native(ExpandPlaylist(list)), Native({song}));
 }
 
 // Lines that name nothing count too: a list of lists of dead entries is work, not silence.

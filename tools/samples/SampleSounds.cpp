@@ -7,6 +7,8 @@
 #include <fstream>
 #include <vector>
 
+#include "core/Utf8Path.h"
+
 namespace vs::samples {
 namespace {
 
@@ -60,7 +62,7 @@ void WriteWav(const std::string& path, const std::vector<std::int16_t>& samples)
   out += "data";
   PutLittle(out, dataBytes, 4);
   for (std::int16_t sample : samples) PutLittle(out, static_cast<std::uint16_t>(sample), 2);
-  std::ofstream(path, std::ios::binary) << out;
+  std::ofstream(PathOfUtf8(path), std::ios::binary) << out;
 }
 
 void WriteMp3(const std::string& path, std::vector<std::int16_t> samples) {
@@ -76,7 +78,7 @@ void WriteMp3(const std::string& path, std::vector<std::int16_t> samples) {
                                 static_cast<int>(mp3.size()));
   size += lame_encode_flush(lame, mp3.data() + size, static_cast<int>(mp3.size()) - size);
   lame_close(lame);
-  std::ofstream(path, std::ios::binary)
+  std::ofstream(PathOfUtf8(path), std::ios::binary)
       .write(reinterpret_cast<const char*>(mp3.data()), static_cast<std::streamsize>(size));
 }
 
@@ -114,7 +116,7 @@ void WriteMidi(const std::string& path, const std::vector<int>& notes, int ticks
   out += "MTrk";
   PutBig(out, static_cast<std::uint32_t>(track.size()), 4);
   out += track;
-  std::ofstream(path, std::ios::binary) << out;
+  std::ofstream(PathOfUtf8(path), std::ios::binary) << out;
 }
 
 void WriteSineMp3(const std::string& path, double seconds) { WriteMp3(path, Sine(seconds, 0.5)); }

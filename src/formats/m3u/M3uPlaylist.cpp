@@ -9,6 +9,7 @@
 
 #include "core/Extension.h"
 #include "core/Text.h"
+#include "core/Utf8Path.h"
 
 namespace vs {
 namespace {
@@ -44,12 +45,12 @@ bool IsFile(const fs::path& path) {
 // The file an entry names, if it exists. Lists written on Windows separate folders with
 // backslashes; try them as slashes when the entry as written names nothing.
 std::optional<fs::path> Resolve(const fs::path& folder, const std::string& entry) {
-  fs::path path = folder / entry;
+  fs::path path = folder / PathOfUtf8(entry);
   if (IsFile(path)) return path;
   if (entry.find('\\') == std::string::npos) return std::nullopt;
   std::string slashed = entry;
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
-  path = folder / slashed;
+  path = folder / PathOfUtf8(slashed);
   return IsFile(path) ? std::optional(path) : std::nullopt;
 }
 
@@ -77,7 +78,7 @@ class Expander {
       const std::optional<fs::path> path = Resolve(folder, entry);
       if (!path) continue;
       if (!IsPlaylistPath(entry)) {
-        files_.push_back(path->string());
+        files_.push_back(Utf8OfPath(*path));
       } else if (depth < kMaxPlaylistNesting) {
         Expand(*path, depth + 1);
       }
@@ -106,7 +107,7 @@ std::vector<std::string> ParseM3u(std::string_view text) {
 }
 
 std::vector<std::string> ExpandPlaylist(const std::string& listPath) {
-  return Expander().Run(listPath);
+  return Expander().Run(PathOfUtf8(listPath));
 }
 
 }  // namespace vs

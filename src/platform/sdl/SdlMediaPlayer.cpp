@@ -7,6 +7,7 @@
 
 #include "core/Extension.h"
 #include "core/RuntimeFailure.h"
+#include "core/Utf8Path.h"
 #include "formats/m3u/M3uPlaylist.h"
 
 namespace vs {
@@ -18,7 +19,7 @@ std::atomic<SdlMediaPlayer*> hookedPlayer{nullptr};
 // Also keeps the decoders away from devices and pipes, whose opening could block.
 bool IsRegularFile(const std::string& path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  return std::filesystem::is_regular_file(PathOfUtf8(path), error);
 }
 
 }  // namespace
