@@ -35,7 +35,9 @@ TEST(VolumesTest, ListsTheLabelTheSystemReportsInUtf8) {
       std::find_if(drives.begin(), drives.end(), [](const Drive& d) { return d.root == "C:\\"; });
   ASSERT_NE(c, drives.end());
   EXPECT_EQ(c->label, Utf8Name(reported));
-  if (std::wstring(reported) == L"Syst\u00e8me") EXPECT_EQ(c->DisplayName(), "c: [Syst\xC3\xA8me]");
+  if (std::wstring(reported) == L"Syst\u00e8me") {
+    EXPECT_EQ(c->DisplayName(), "c: [Syst\xC3\xA8me]");
+  }
 }
 
 TEST(DriveDirectoriesTest, EachDriveRemembersItsDirectoryByLetterIgnoringCase) {
