@@ -105,16 +105,23 @@ TEST_F(SdlMediaPlayerTest, FilesThatCannotBePlayedFailWithTheirName) {
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
 }
 
-// FluidSynth opens anything that starts like a MIDI file; such a file must at least end.
+// FluidSynth opens anything that starts like a MIDI file, and SDL_mixer's own MIDI reader (the
+// Windows build's) trusts every length in it: such a file must fail or end, not crash or hang.
 TEST_F(SdlMediaPlayerTest, BrokenMidiFailsOrEnds) {
-  WriteText(dir_ / "broken.mid", std::string("MThd\0\0\0\6\0\0\0\1\1\x80MTrk\xff\xff\xff\xff", 22) +
-                                     std::string(100, '\x90'));
+  const std::string header("MThd\0\0\0\6\0\0\0\1\1\x80MTrk", 18);
+  WriteText(dir_ / "huge-track.mid", header + "\xff\xff\xff\xff" + std::string(100, '\x90'));
+  WriteText(dir_ / "long-sysex.mid", header + std::string("\0\0\0\6\0\xF0\x8F\xFF\xFF\x7F", 10));
+  WriteText(dir_ / "short-tempo.mid",
+            header + std::string("\0\0\0\x08\0\xFF\x51\0\0\xFF\x2F\0", 12));
   SdlMediaPlayer player(ui_.Poster());
-  try {
-    player.SetFileName(dir_ / "broken.mid");
-  } catch (const RuntimeFailure&) {
+  for (const char* name : {"huge-track.mid", "long-sysex.mid", "short-tempo.mid"}) {
+    SCOPED_TRACE(name);
+    try {
+      player.SetFileName(dir_ / name);
+    } catch (const RuntimeFailure&) {
+    }
+    EXPECT_TRUE(PlaysToTheEnd(player, ui_));
   }
-  EXPECT_TRUE(PlaysToTheEnd(player, ui_));
 }
 
 TEST_F(SdlMediaPlayerTest, ListPlaysOnPastBadEntriesUntilItsLastEntryEnds) {

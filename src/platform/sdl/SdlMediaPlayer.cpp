@@ -4,11 +4,14 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/Extension.h"
 #include "core/RuntimeFailure.h"
 #include "core/Utf8Path.h"
 #include "formats/m3u/M3uPlaylist.h"
+#include "platform/sdl/NativeMidiBounds.h"
 
 namespace vs {
 namespace {
@@ -20,6 +23,20 @@ std::atomic<SdlMediaPlayer*> hookedPlayer{nullptr};
 bool IsRegularFile(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(PathOfUtf8(path), error);
+}
+
+// Only SDL_mixer's own MIDI reader needs the check; other MIDI players check files themselves.
+bool WouldCrashTheMidiReader(const std::string& path) {
+  std::ifstream in(PathOfUtf8(path), std::ios::binary);
+  std::string head(kNativeMidiHeadBytes, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  if (!NativeMidiReaderReads(head)) return false;
+  // SDL_mixer lists its MIDI player only once that is opened, which it otherwise does at the
+  // first load of a MIDI file.
+  Mix_Init(MIX_INIT_MID);
+  if (!Mix_HasMusicDecoder("NATIVEMIDI")) return false;
+  return OverrunsNativeMidiReader(head + std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 }  // namespace
@@ -93,7 +110,12 @@ bool SdlMediaPlayer::LoadFrom(std::size_t index) {
   music_.reset();
   started_ = false;
   for (next_ = index; next_ < entries_.size();) {
-    music_.reset(Mix_LoadMUS(entries_[next_++].c_str()));
+    const std::string& entry = entries_[next_++];
+    if (WouldCrashTheMidiReader(entry)) {
+      lastError_ = "the MIDI file is damaged";
+      continue;
+    }
+    music_.reset(Mix_LoadMUS(entry.c_str()));
     if (music_) return true;
     lastError_ = Mix_GetError();
   }
