@@ -87,8 +87,8 @@ TEST_F(SdlMediaPlayerTest, FilesThatCannotBePlayedFailWithTheirName) {
   WriteText(dir_ / "garbage.mp3", garbage);
   WriteText(dir_ / "empty.m3u", "#EXTM3U\n");
   WriteText(dir_ / "dead.m3u", "garbage.wav\ngarbage.mp3\nmissing.wav\n");
-  for (const char* name :
-       {"missing.mp3", "garbage.wav", "garbage.mp3", "empty.m3u", "dead.m3u", "gone.m3u"}) {
+  for (const char* name : {"missing.mp3", "garbage.wav", "garbage.mp3", "empty.m3u", "dead.m3u",
+                           "gone.m3u", "not-utf-8-\xFA.wav"}) {
     SCOPED_TRACE(name);
     const std::string path = dir_ / name;
     try {

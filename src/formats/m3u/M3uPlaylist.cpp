@@ -45,7 +45,12 @@ bool IsFile(const fs::path& path) {
 // The file an entry names, if it exists. Lists written on Windows separate folders with
 // backslashes; try them as slashes when the entry as written names nothing.
 std::optional<fs::path> Resolve(const fs::path& folder, const std::string& entry) {
-  fs::path path = folder / PathOfUtf8(entry);
+  fs::path path;
+  try {
+    path = folder / PathOfUtf8(entry);
+  } catch (const fs::filesystem_error&) {
+    return std::nullopt;  // not UTF-8 (a list in a legacy code page): Windows cannot name it
+  }
   if (IsFile(path)) return path;
   if (entry.find('\\') == std::string::npos) return std::nullopt;
   std::string slashed = entry;

@@ -22,7 +22,11 @@ std::atomic<SdlMediaPlayer*> hookedPlayer{nullptr};
 // Also keeps the decoders away from devices and pipes, whose opening could block.
 bool IsRegularFile(const std::string& path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(PathOfUtf8(path), error);
+  try {
+    return std::filesystem::is_regular_file(PathOfUtf8(path), error);
+  } catch (const std::filesystem::filesystem_error&) {
+    return false;  // not UTF-8: Windows cannot name it
+  }
 }
 
 // Only SDL_mixer's own MIDI reader needs the check; other MIDI players check files themselves.
