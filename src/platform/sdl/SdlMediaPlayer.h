@@ -14,10 +14,12 @@ typedef struct _Mix_Music Mix_Music;
 
 namespace vs {
 
-// The media player on SDL2_mixer: MP3, WAV, MIDI (FluidSynth) and M3U play lists, whose entries
-// play one after another as one file. When an entry ends, SDL's audio thread only posts the move
-// to the next one, which then runs on the UI thread like every call. SDL_mixer's music is
-// process-wide: use one player at a time. The device opens on the first file.
+// The media player on SDL2_mixer: MP3, WAV, MIDI and M3U play lists, whose entries play one after
+// another as one file. MIDI goes to FluidSynth on Linux and to Windows' own synthesizer on
+// Windows, past SDL's output; without a MIDI device there a MIDI file ends as soon as it starts.
+// When an entry ends, SDL's audio thread only posts the move to the next one, which then runs on
+// the UI thread like every call. SDL_mixer's music is process-wide: use one player at a time. The
+// device opens on the first file.
 class SdlMediaPlayer : public MediaPlayer {
  public:
   static constexpr std::int32_t kStopped = 0;
