@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "platform/linux/posix/PosixFileSystem.h"
 #include "platform/ini/IniProfile.h"
+#include "platform/linux/posix/PosixFileSystem.h"
 #include "samples/SampleFiles.h"
 #include "settings/Logfile.h"
 #include "settings/support.h"

@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "platform/linux/posix/LogDirectory.h"
 #include "platform/events/Dispatch.h"
+#include "platform/linux/posix/LogDirectory.h"
 
 namespace vs {
 

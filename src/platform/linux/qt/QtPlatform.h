@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "platform/linux/posix/PosixFileSystem.h"
 #include "platform/ini/IniProfile.h"
+#include "platform/linux/posix/PosixFileSystem.h"
 #include "platform/linux/qt/HostArguments.h"
 #include "platform/linux/qt/QtApplication.h"
 
