@@ -29,33 +29,16 @@ Win32Application::Win32Application(std::string commandLine, std::string programD
       programDirectory_(std::move(programDirectory)),
       logDirectory_(std::move(logDirectory)),
       profile_(profile) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &Win32Application::TaskWindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kTaskWindowClass;
-  RegisterClassExW(&windowClass);
+  WindowPlace place;
   // A message-only window: tasks from other threads arrive as its messages.
-  taskWindow_ = CreateWindowExW(0, kTaskWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                windowClass.hInstance, this);
+  place.parent = HWND_MESSAGE;
+  taskWindow_ = OwnedWindow(CreateObjectWindow(this, kTaskWindowClass, 0, place));
 }
 
-Win32Application::~Win32Application() {
-  if (taskWindow_ != nullptr) DestroyWindow(taskWindow_);
-}
-
-LRESULT CALLBACK Win32Application::TaskWindowProc(HWND window, UINT message, WPARAM wParam,
-                                                  LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  } else if (message == kRunTasks) {
-    auto* application =
-        reinterpret_cast<Win32Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (application != nullptr) application->RunPostedTasks();
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+LRESULT Win32Application::Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kRunTasks) return DefWindowProcW(window, message, wParam, lParam);
+  RunPostedTasks();
+  return 0;
 }
 
 void Win32Application::Post(std::function<void()> task) {
@@ -63,7 +46,7 @@ void Win32Application::Post(std::function<void()> task) {
     const std::lock_guard<std::mutex> lock(tasksMutex_);
     tasks_.push_back(std::move(task));
   }
-  PostMessageW(taskWindow_, kRunTasks, 0, 0);
+  PostMessageW(taskWindow_.Get(), kRunTasks, 0, 0);
 }
 
 void Win32Application::RunPostedTasks() {

@@ -8,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/Profile.h"
 #include "platform/windows/Win32.h"
+#include "platform/windows/app/ObjectWindow.h"
 
 namespace vs {
 
@@ -17,7 +18,6 @@ class Win32Application : public Application {
  public:
   Win32Application(std::string commandLine, std::string programDirectory, std::string logDirectory,
                    Profile& profile);
-  ~Win32Application() override;
   Win32Application(const Win32Application&) = delete;
   Win32Application& operator=(const Win32Application&) = delete;
 
@@ -36,8 +36,10 @@ class Win32Application : public Application {
   // Runs `task` on the user-interface thread; callable from any thread.
   void Post(std::function<void()> task);
 
+  // The messages of the window that receives posted tasks.
+  LRESULT Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
-  static LRESULT CALLBACK TaskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Deliver(MSG& message);
   void RunPostedTasks();
 
@@ -46,7 +48,7 @@ class Win32Application : public Application {
   std::string logDirectory_;
   Profile& profile_;
   bool inputWaiting_ = false;
-  HWND taskWindow_ = nullptr;
+  OwnedWindow taskWindow_;
   std::mutex tasksMutex_;
   std::deque<std::function<void()>> tasks_;
 };

@@ -7,6 +7,7 @@
 #include "core/RuntimeFailure.h"
 #include "formats/io/windows/WideNames.h"
 #include "platform/events/Dispatch.h"
+#include "platform/windows/app/ObjectWindow.h"
 #include "platform/windows/dialogs/DialogFont.h"
 
 namespace vs::dialogs {
@@ -24,18 +25,13 @@ bool HasClass(HWND window, const wchar_t* name) {
   return CompareStringOrdinal(found, -1, name, -1, TRUE) == CSTR_EQUAL;
 }
 
-void RegisterOnce(WNDPROC procedure) {
-  static const bool registered = [procedure] {
+void RegisterOnce() {
+  static const bool registered = [] {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterClassExW(&windowClass) != 0;
+    RegisterObjectClass(kWindowClass, &ObjectWindowProc<FixedWindow>, 0,
+                        reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1));
+    return true;
   }();
   (void)registered;
 }
@@ -80,7 +76,7 @@ std::string WindowTextOf(HWND window) {
 
 FixedWindow::FixedWindow(const design::Window& design, std::function<void()> onClose)
     : onClose_(std::move(onClose)), client_{0, 0, design.width, design.height} {
-  RegisterOnce(&FixedWindow::WindowProc);
+  RegisterOnce();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   owner_ = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                            nullptr);
@@ -202,19 +198,9 @@ void FixedWindow::Close() {
   PostMessageW(window_, WM_NULL, 0, 0);
 }
 
-LRESULT CALLBACK FixedWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<FixedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || self->window_ == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->OnMessage(message, wParam, lParam);
-}
-
-LRESULT FixedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FixedWindow::Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Messages of the window's creation come before window_ is known.
+  if (window_ == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
       OnCommand(wParam, lParam);

@@ -58,6 +58,9 @@ class FixedWindow {
   // Ends ShowModal; the window raises no event afterwards.
   void Close();
 
+  // The window's messages, from ObjectWindowProc.
+  LRESULT Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
   struct Control {
     HWND window;
@@ -71,8 +74,6 @@ class FixedWindow {
     bool line;
   };
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   const Control* Find(HWND control) const;
   // Fails with a clear description when no control has that name.
   HWND Find(std::string_view name) const;

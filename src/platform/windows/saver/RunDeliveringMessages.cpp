@@ -5,7 +5,7 @@
 
 #include "platform/events/Dispatch.h"
 #include "platform/windows/Win32.h"
-#include "platform/windows/saver/ObjectWindow.h"
+#include "platform/windows/app/ObjectWindow.h"
 
 namespace vs {
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/SaverWindow.h"
 #include "platform/events/Dispatch.h"
 #include "platform/windows/Win32.h"
-#include "platform/windows/saver/ObjectWindow.h"
+#include "platform/windows/app/ObjectWindow.h"
 #include "platform/windows/saver/Win32MediaPlayerControl.h"
 #include "platform/windows/saver/Win32PictureBox.h"
 #include "platform/windows/saver/Win32ScreenCovers.h"

@@ -1,4 +1,4 @@
-#include "platform/windows/saver/ObjectWindow.h"
+#include "platform/windows/app/ObjectWindow.h"
 
 #include <string>
 
@@ -6,14 +6,16 @@
 
 namespace vs {
 
-void RegisterObjectClass(const wchar_t* className, WNDPROC procedure, UINT classStyle) {
+void RegisterObjectClass(const wchar_t* className, WNDPROC procedure, UINT classStyle,
+                         HBRUSH background) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = classStyle;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.hbrBackground =
+      background != nullptr ? background : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = className;
   if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
     ThrowLastError("Cannot register a window class");

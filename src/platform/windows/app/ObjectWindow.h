@@ -20,8 +20,10 @@ LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 // Throws RuntimeFailure naming `what` and the system's reason.
 [[noreturn]] void ThrowLastError(const char* what);
 
-// Registers the black-backed window class `className` on first use.
-void RegisterObjectClass(const wchar_t* className, WNDPROC procedure, UINT classStyle);
+// Registers the window class `className` on first use; black-backed unless
+// `background` says otherwise.
+void RegisterObjectClass(const wchar_t* className, WNDPROC procedure, UINT classStyle,
+                         HBRUSH background = nullptr);
 
 // Where and how a window is made.
 struct WindowPlace {
