@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "config/frm_Configuration.h"
+#include "main/SaverProgram.h"
 #include "platform/events/Dispatch.h"
 #include "platform/linux/posix/ProgramDirectory.h"
 #include "platform/linux/qt/HostArguments.h"
@@ -13,9 +13,6 @@
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/TerminationSignals.h"
 #include "platform/linux/qt/XDisplayCheck.h"
-#include "saver/frmScreenSaver.h"
-#include "settings/Logfile.h"
-#include "settings/support.h"
 
 namespace {
 
@@ -44,19 +41,12 @@ int main(int argc, char* argv[]) {
 
   const vs::HostArguments arguments = ReadArguments(QApplication::arguments());
   vs::QtPlatform platform(Join(arguments.rest), vs::ProgramDirectory(), arguments.target);
-  vs::Logfile log(platform.Files(), platform.App().LogDirectory());
-  vs::Support support(platform.Profiles(), log, platform.App().ProgramDirectory());
-  vs::frmScreenSaver form(platform, support, log, [&] {
-    vs::frm_Configuration dialog(platform, support, log);
-    dialog.Show();
+  vs::SaverProgram program(platform);
+  vs::RouteTerminationSignals([&program] {
+    vs::Dispatch("frmScreenSaver.Form_Unload", [&program] { program.Form().Form_Unload(); });
   });
-  vs::OnHandlerFailure([&form](const std::string& handler, const std::string& description) {
-    form.HandlerFailed(handler, description);
-  });
-  vs::RouteTerminationSignals(
-      [&form] { vs::Dispatch("frmScreenSaver.Form_Unload", [&form] { form.Form_Unload(); }); });
 
-  vs::Dispatch("frmScreenSaver.Form_Load", [&form] { form.Form_Load(); });
+  program.Load();
   QApplication::exec();
   platform.App().End();
 }
