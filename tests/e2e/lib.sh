@@ -16,13 +16,13 @@ fail() {
   exit 1
 }
 
-# start_xvfb WIDTHxHEIGHT: a private X server; it picks a free display
-# itself, so tests running side by side never share one.
-start_xvfb() {
-  local size=${1:-1024x768} number=""
+# launch_xvfb XVFB_ARGS...: a private X server with those screens and
+# extensions; it picks a free display itself, so tests running side by side
+# never share one.
+launch_xvfb() {
+  local number=""
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 "${size}x24" -nolisten tcp -noreset \
-    >"$E2E_TMP/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$display_fd" "$@" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   read -r -t 10 -u "$display_fd" number || fail "no X server could be started"
   exec {display_fd}<&-
@@ -33,6 +33,9 @@ start_xvfb() {
   done
   fail "the X server on $DISPLAY does not answer"
 }
+
+# start_xvfb WIDTHxHEIGHT: a private X server with one screen.
+start_xvfb() { launch_xvfb -screen 0 "${1:-1024x768}x24"; }
 
 # install_program DIR: a copy of the program and its splash picture, so the
 # log lands in DIR.
@@ -133,6 +136,20 @@ wait_for_pixels() {
     sleep 0.2
   done
   fail "screen not as expected ($*), see $E2E_TMP/screen.png"
+}
+
+# wait_for_cover LOG: the saver showing the blue picture that covers a
+# 1024x768 screen, once LOG says its audio is switched off.
+wait_for_cover() {
+  for _ in $(seq 1 100); do
+    if grep -q "Error out in audio object" "$1" 2>/dev/null; then
+      screenshot "$E2E_TMP/screen.png"
+      [ "$(pixel "$E2E_TMP/screen.png" 1 1)" = "51,102,204" ] &&
+        [ "$(pixel "$E2E_TMP/screen.png" 1023 767)" = "51,102,204" ] && return 0
+    fi
+    sleep 0.1
+  done
+  fail "the cover picture was not shown with audio off"
 }
 
 # wait_for_splash LEFT TOP: a screenshot in $E2E_TMP/screen.png with the

@@ -26,15 +26,7 @@ start_covered() {
   rm -f "$log"
   wine_start "$program/VostramelSaver.scr" /s
   saver=$wine_pid
-  for _ in $(seq 1 100); do
-    if grep -q "Error out in audio object" "$log" 2>/dev/null; then
-      screenshot "$E2E_TMP/screen.png"
-      [ "$(pixel "$E2E_TMP/screen.png" 1 1)" = "51,102,204" ] &&
-        [ "$(pixel "$E2E_TMP/screen.png" 1023 767)" = "51,102,204" ] && return 0
-    fi
-    sleep 0.1
-  done
-  fail "the cover picture was not shown with audio off"
+  wait_for_cover "$log"
 }
 
 start_covered

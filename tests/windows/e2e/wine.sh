@@ -14,19 +14,7 @@ wine_settle() {
 # 1024x768 and an 800x600 one over its corner; Wine takes Xinerama's heads as
 # monitors when the server has no RandR (it does not read RandR's monitors).
 start_xvfb_two_heads() {
-  local number=""
-  exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -extension RANDR +xinerama -screen 0 1024x768x24 \
-    -screen 1 800x600x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
-  read -r -t 10 -u "$display_fd" number || fail "no X server could be started"
-  exec {display_fd}<&-
-  export DISPLAY=":$number"
-  for _ in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.05
-  done
-  fail "the X server on $DISPLAY does not answer"
+  launch_xvfb -extension RANDR +xinerama -screen 0 1024x768x24 -screen 1 800x600x24
 }
 
 # wine_start PROGRAM ARGS...: starts a Windows program in the background; its
