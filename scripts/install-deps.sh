@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config git
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libgif-dev
   libmp3lame-dev libx11-dev libxfixes-dev libxrandr-dev
+  libwayland-dev wayland-protocols libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
