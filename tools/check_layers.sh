@@ -11,7 +11,7 @@ allowed_for() {
   case $1 in
     core/*) echo "core" ;;
     formats/*) echo "core formats" ;;
-    platform/linux/* | platform/windows/* | platform/sdl/* | platform/ini/* | platform/events/* | platform/design/*) echo "core formats platform" ;;
+    platform/linux/* | platform/windows/* | platform/sdl/* | platform/ini/* | platform/events/* | platform/controls/* | platform/design/*) echo "core formats platform" ;;
     platform/*) echo "core platform" ;;
     settings/*) echo "core platform settings" ;;
     playback/*) echo "core platform settings playback" ;;

@@ -18,8 +18,9 @@ class Application {
 
   // Lets the windowing system deliver the pending events once.
   virtual void DoEvents() = 0;
-  // Ends the program at once with status 0: no further handler runs, pending
-  // profile writes reach the disk first, nothing waits on audio teardown.
+  // Ends the program at once with status 0, whatever any other thread is
+  // doing: no further handler runs, nothing is flushed, joined or torn down.
+  // What must reach the disk is already there.
   [[noreturn]] virtual void End() = 0;
 
   // Raises (true) or lowers (false) the cursor's display count and returns it;

@@ -47,7 +47,7 @@ class FakeApplication : public Application {
   bool inputWaiting = false;
   bool ended = false;
   int doEventsCalls = 0;
-  // Runs inside End(), before it throws; the real End() commits the profile.
+  // Runs inside End(), before it throws.
   std::function<void()> onEnd;
 
  private:

@@ -19,10 +19,6 @@ std::unique_ptr<View> Make(const std::function<std::unique_ptr<View>(Events&)>& 
 
 }  // namespace
 
-FakePlatform::FakePlatform() {
-  app.onEnd = [this] { profile.Commit(); };
-}
-
 std::unique_ptr<SaverWindow> FakePlatform::CreateSaverWindow(SaverEvents& events) {
   auto window = std::make_unique<FakeSaverWindow>(clock, screen, pictures, sounds);
   window->timer1.onTick = [&events] { events.Timer1_Timer(); };

@@ -16,8 +16,6 @@ namespace vs::fake {
 // The platform as tests see it: everything in memory, time simulated.
 class FakePlatform : public Platform {
  public:
-  FakePlatform();
-
   Application& App() override { return app; }
   Profile& Profiles() override { return profile; }
   FileSystem& Files() override { return files; }

@@ -1,45 +1,70 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "core/RuntimeFailure.h"
+#include "platform/events/RunDeliveringEvents.h"
+#include "platform/linux/qt/QtApplication.h"
 #include "platform/linux/qt/QtPictureBox.h"
-#include "platform/linux/qt/RunDeliveringEvents.h"
 #include "samples/SampleJpeg.h"
 
 namespace vs {
 namespace {
 
 TEST(RunDeliveringEvents, EventsRunWhileTheJobRunsAndItsFailureReachesTheCaller) {
+  QtApplication app("/s", "/tmp");
   std::atomic<bool> handled{false};
   bool jobSawTheEvent = false;
   QTimer::singleShot(0, [&] { handled = true; });
-  RunDeliveringEvents([&] {
+  RunDeliveringEvents(app, [&] {
     // Waits for the event it can only see when the caller delivers events.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (!handled && std::chrono::steady_clock::now() < giveUp) std::this_thread::yield();
     jobSawTheEvent = handled;
   });
   EXPECT_TRUE(jobSawTheEvent);
-  EXPECT_THROW(RunDeliveringEvents([] { throw RuntimeFailure("bad picture"); }), RuntimeFailure);
+  EXPECT_THROW(RunDeliveringEvents(app, [] { throw RuntimeFailure("bad picture"); }),
+               RuntimeFailure);
+}
+
+TEST(RunDeliveringEvents, AnEndDuringAJobStuckInAFileReadLeavesAtOnce) {
+  EXPECT_EXIT(
+      {
+        // A failure, not a hang, if the end waited for the stuck job.
+        alarm(10);
+        QtApplication app("/s", "/tmp");
+        RunDeliveringEvents(app, [&] {
+          // As a read from a share that stopped answering holds its stream's lock.
+          flockfile(stdout);
+          QMetaObject::invokeMethod(qApp, [&] { app.End(); }, Qt::QueuedConnection);
+          for (;;) pause();
+        });
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 class PictureBoxAlone : public ::testing::Test {
  protected:
   PictureBoxAlone()
-      : box(&form, {[this](int, int) { keys.push_back("KeyDown"); },
-                    [this](int) { keys.push_back("KeyPress"); }}) {
+      : box(&form,
+            {[this](int, int) { keys.push_back("KeyDown"); },
+             [this](int) { keys.push_back("KeyPress"); }},
+            app) {
     form.resize(800, 600);
     form.setStyleSheet(QStringLiteral("background: black"));
   }
 
+  QtApplication app{"/s", "/tmp"};
   QWidget form;
   std::vector<std::string> keys;
   QtPictureBox box;

@@ -71,21 +71,9 @@ class SilentPlayer : public MediaPlayer {
   void Play() override {}
 };
 
-class NoProfile : public Profile {
- public:
-  std::string GetPrivateProfileString(const std::string&, const std::string&,
-                                      const std::string& defaultValue, std::size_t,
-                                      const std::string&) override {
-    return defaultValue;
-  }
-  void WritePrivateProfileString(const std::string&, const std::string&, const std::string&,
-                                 const std::string&) override {}
-  std::optional<std::string> Commit() override { return std::nullopt; }
-};
-
 class QtSaver : public ::testing::Test {
  protected:
-  QtSaver() : window(events, std::make_unique<SilentPlayer>()) {}
+  QtSaver() : window(events, app, std::make_unique<SilentPlayer>()) {}
 
   // A picture of `width` x `height` whose pixel (x, y) is (x % 256, y % 256, 77).
   std::string MakePicture(int width, int height) {
@@ -104,8 +92,7 @@ class QtSaver : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  NoProfile profile;
-  QtApplication app{"/s", "/tmp", profile};
+  QtApplication app{"/s", "/tmp"};
   RecordedEvents events;
   QtSaverWindow window;
   QTemporaryDir folder;

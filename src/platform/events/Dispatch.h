@@ -32,8 +32,8 @@ inline bool& HandlerRunning() {
   } catch (...) {
   }
   // Only without a report, or when the report itself failed: still not silent.
+  // stderr is unbuffered; flushing other streams could wait on a worker.
   std::fprintf(stderr, "Error out in %s\n%s\n", handler, description);
-  std::fflush(nullptr);
   std::_Exit(EXIT_FAILURE);
 }
 

@@ -12,7 +12,7 @@ namespace vs {
 
 WindowsPlatform::WindowsPlatform(std::string commandLine, std::string programDirectory)
     : profile_(SettingsDirectory()),
-      app_(std::move(commandLine), programDirectory, LogDirectory(programDirectory), profile_) {}
+      app_(std::move(commandLine), programDirectory, LogDirectory(programDirectory)) {}
 
 std::unique_ptr<SaverWindow> WindowsPlatform::CreateSaverWindow(SaverEvents& events) {
   // SDL's audio thread hands the end of a list entry to the message loop.
@@ -20,7 +20,7 @@ std::unique_ptr<SaverWindow> WindowsPlatform::CreateSaverWindow(SaverEvents& eve
     app_.Post(
         [task = std::move(task)] { Dispatch("frmScreenSaver.MediaPlayer1_EndOfStream", task); });
   };
-  return CreateWin32SaverWindow(events, std::make_unique<SdlMediaPlayer>(post));
+  return CreateWin32SaverWindow(events, app_, std::make_unique<SdlMediaPlayer>(post));
 }
 
 std::unique_ptr<ConfigurationView> WindowsPlatform::CreateConfigurationView(

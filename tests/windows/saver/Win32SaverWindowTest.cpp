@@ -8,6 +8,7 @@
 
 #include "SaverTestSupport.h"
 #include "core/RuntimeFailure.h"
+#include "platform/windows/app/Win32Application.h"
 #include "platform/windows/saver/Win32SaverWindow.h"
 #include "samples/SampleBmp.h"
 #include "samples/SampleJpeg.h"
@@ -57,7 +58,7 @@ constexpr std::uint32_t Rgb(int r, int g, int b) { return std::uint32_t(r << 16 
 
 class Win32Saver : public ::testing::Test {
  protected:
-  Win32Saver() : window(events, std::make_unique<test::SilentPlayer>()) {}
+  Win32Saver() : window(events, app, std::make_unique<test::SilentPlayer>()) {}
 
   void Show() {
     window.SetWindowPos(SaverWindow::kHwndTopmost, 0, 0, 0, 0, SaverWindow::kSwpShowWindow);
@@ -111,9 +112,10 @@ class Win32Saver : public ::testing::Test {
     return calls;
   }
 
+  samples::TempDir folder;
+  Win32Application app{"/s", folder.Path(), folder.Path()};
   test::RecordedEvents events;
   Win32SaverWindow window;
-  samples::TempDir folder;
 };
 
 TEST_F(Win32Saver, SetWindowPosShowsItTopMostOverThePrimaryMonitorWithTheKeyboard) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "SaverTestSupport.h"
@@ -76,6 +77,21 @@ TEST_F(TimerRules, EveryIntervalFromZeroUpIsKeptAndANegativeOneRefused) {
   EXPECT_EQ(timer.Interval(), 2147483647);
   EXPECT_THROW(timer.SetInterval(-1), RuntimeFailure);
   EXPECT_EQ(timer.Interval(), 2147483647);
+}
+
+TEST_F(TimerRules, ATickThatYieldsWhileStillEnabledIsNeverEnteredAgain) {
+  int depth = 0, deepest = 0, done = 0;
+  Win32Timer yielding{10, [&] {
+                        deepest = std::max(deepest, ++depth);
+                        // Its own next messages come due while the tick delivers messages.
+                        ReferenceTicks(5);
+                        --depth;
+                        ++done;
+                      }};
+  yielding.SetEnabled(true);
+  EXPECT_TRUE(DeliverUntil([&] { return done >= 2; }));
+  yielding.SetEnabled(false);
+  EXPECT_EQ(deepest, 1);
 }
 
 }  // namespace

@@ -2,24 +2,25 @@
 
 #include <unistd.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
-#include <cstdio>
 
 #include "platform/events/Dispatch.h"
 #include "platform/linux/posix/LogDirectory.h"
 
 namespace vs {
 
-QtApplication::QtApplication(std::string commandLine, std::string programDirectory,
-                             Profile& profile)
+QtApplication::QtApplication(std::string commandLine, std::string programDirectory)
     : commandLine_(std::move(commandLine)),
       programDirectory_(std::move(programDirectory)),
       logDirectory_(vs::LogDirectory(programDirectory_)),
-      profile_(profile) {
+      dispatcher_(QAbstractEventDispatcher::instance()) {
   QCoreApplication::instance()->installEventFilter(this);
+  // Its only job is to end a wait: its tick needs no handler.
+  waitLimit_.setSingleShot(true);
 }
 
 void QtApplication::DoEvents() {
@@ -27,10 +28,19 @@ void QtApplication::DoEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void QtApplication::DeliverOrWait(std::chrono::milliseconds limit) {
+  waitLimit_.start(limit);
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  waitLimit_.stop();
+}
+
+void QtApplication::WakeUp() { dispatcher_->wakeUp(); }
+
 void QtApplication::End() {
-  profile_.Commit();
-  std::fflush(nullptr);
-  // Immediate: no handler, destructor or audio teardown runs after this.
+  // Immediate: no handler, destructor or audio teardown runs after this, and
+  // nothing is flushed: a worker may hold a stream's lock for as long as a
+  // file on a dead share keeps it reading. The log and the settings are
+  // already on disk.
   ::_exit(0);
 }
 

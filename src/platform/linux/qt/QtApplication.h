@@ -1,17 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <string>
 
 #include "platform/Application.h"
-#include "platform/Profile.h"
+#include "platform/events/EventWait.h"
+
+class QAbstractEventDispatcher;
 
 namespace vs {
 
-class QtApplication : public QObject, public Application {
+class QtApplication : public QObject, public Application, public EventWait {
  public:
-  // `profile` gets its pending writes committed when the program ends.
-  QtApplication(std::string commandLine, std::string programDirectory, Profile& profile);
+  QtApplication(std::string commandLine, std::string programDirectory);
 
   std::string CommandLine() const override { return commandLine_; }
   std::string ProgramDirectory() const override { return programDirectory_; }
@@ -21,6 +23,8 @@ class QtApplication : public QObject, public Application {
   int ShowCursor(bool show) override;
   void SetDefaultMousePointer() override;
   bool GetInputState() override;
+  void DeliverOrWait(std::chrono::milliseconds limit) override;
+  void WakeUp() override;
 
  protected:
   // Notes keyboard and mouse-button input anywhere in the program.
@@ -30,7 +34,8 @@ class QtApplication : public QObject, public Application {
   std::string commandLine_;
   std::string programDirectory_;
   std::string logDirectory_;
-  Profile& profile_;
+  QAbstractEventDispatcher* dispatcher_;
+  QTimer waitLimit_;
   int cursorCount_ = 0;
   bool cursorHidden_ = false;
   bool inputWaiting_ = false;

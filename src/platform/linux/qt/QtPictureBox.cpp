@@ -1,31 +1,10 @@
 #include "platform/linux/qt/QtPictureBox.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <cmath>
-#include <memory>
-#include <vector>
-
-#include "formats/picture/DecodePicture.h"
-#include "platform/linux/qt/RunDeliveringEvents.h"
 
 namespace vs {
 namespace {
-
-double DeviceRatio(const QWidget& widget) { return widget.devicePixelRatioF(); }
-
-// Shares the decoded buffer instead of copying a screen-sized frame.
-QImage ToImage(std::vector<std::uint32_t> pixels, int width, int height) {
-  auto owned = std::make_unique<std::vector<std::uint32_t>>(std::move(pixels));
-  QImage image(
-      reinterpret_cast<const uchar*>(owned->data()), width, height,
-      static_cast<qsizetype>(width) * 4, QImage::Format_RGB32,
-      [](void* buffer) { delete static_cast<std::vector<std::uint32_t>*>(buffer); }, owned.get());
-  // An empty image never calls its cleanup function: the buffer stays ours.
-  if (!image.isNull()) owned.release();
-  return image;
-}
 
 // The last logical coordinate at or before `device` that lies on a whole
 // device pixel: the box's own corner is then exact at a fractional scale too.
@@ -43,65 +22,49 @@ int CeilLogical(int device, double ratio) {
 
 }  // namespace
 
-QtPictureBox::QtPictureBox(QWidget* parent, KeyHandlers handlers)
-    : QWidget(parent), handlers_(std::move(handlers)) {
+QtPictureBox::QtPictureBox(QWidget* parent, KeyHandlers handlers, EventWait& events)
+    : QWidget(parent), PictureBoxControl(events), handlers_(std::move(handlers)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
   hide();
 }
 
-void QtPictureBox::LoadPicture(const std::string& path) {
-  // Let go of the shown picture first: only one frame is held at a time.
-  image_ = QImage();
-  const double ratio = DeviceRatio(*this);
-  const QSize screen(static_cast<int>(std::ceil(window()->width() * ratio)),
-                     static_cast<int>(std::ceil(window()->height() * ratio)));
-  DecodedPicture picture;
-  // Input keeps being handled however long a hostile or huge file takes.
-  RunDeliveringEvents([&] { picture = DecodePictureFile(path, screen.width(), screen.height()); });
-  image_ = ToImage(std::move(picture.pixels), picture.visibleWidth, picture.visibleHeight);
-  if (autoSize_) {
-    width_ = picture.width;
-    height_ = picture.height;
-    ApplyGeometry();
-  }
+int QtPictureBox::FormWidthPixels() const {
+  return static_cast<int>(std::ceil(window()->width() * devicePixelRatioF()));
+}
+
+int QtPictureBox::FormHeightPixels() const {
+  return static_cast<int>(std::ceil(window()->height() * devicePixelRatioF()));
+}
+
+void QtPictureBox::PlaceBox() {
+  const double ratio = devicePixelRatioF();
+  const int left = AlignedLogical(Left(), ratio);
+  const int top = AlignedLogical(Top(), ratio);
+  inset_ = QPoint(Left() - static_cast<int>(std::lround(left * ratio)),
+                  Top() - static_cast<int>(std::lround(top * ratio)));
+  setGeometry(left, top, CeilLogical(Left() + Width(), ratio) - left,
+              CeilLogical(Top() + Height(), ratio) - top);
+}
+
+void QtPictureBox::PictureChanged() {
+  const DecodedPicture& shown = Shown();
+  image_ = shown.pixels.empty()
+               ? QImage()
+               : QImage(reinterpret_cast<const uchar*>(shown.pixels.data()), shown.visibleWidth,
+                        shown.visibleHeight, static_cast<qsizetype>(shown.visibleWidth) * 4,
+                        QImage::Format_RGB32);
   update();
-}
-
-void QtPictureBox::SetWidth(int width) {
-  width_ = width;
-  ApplyGeometry();
-}
-
-void QtPictureBox::SetHeight(int height) {
-  height_ = height;
-  ApplyGeometry();
-}
-
-void QtPictureBox::Move(int left, int top) {
-  left_ = left;
-  top_ = top;
-  ApplyGeometry();
-}
-
-void QtPictureBox::ApplyGeometry() {
-  const double ratio = DeviceRatio(*this);
-  const int left = AlignedLogical(left_, ratio);
-  const int top = AlignedLogical(top_, ratio);
-  inset_ = QPoint(left_ - static_cast<int>(std::lround(left * ratio)),
-                  top_ - static_cast<int>(std::lround(top * ratio)));
-  setGeometry(left, top, CeilLogical(left_ + width_, ratio) - left,
-              CeilLogical(top_ + height_, ratio) - top);
 }
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   // Drawn in device pixels, so the picture is never scaled or shifted.
-  const double ratio = DeviceRatio(*this);
+  const double ratio = devicePixelRatioF();
   painter.scale(1 / ratio, 1 / ratio);
-  painter.drawImage(inset_, image_, QRect(0, 0, width_, height_));
+  painter.drawImage(inset_, image_, QRect(0, 0, Width(), Height()));
 }
 
 void QtPictureBox::keyPressEvent(QKeyEvent* event) { handlers_.Deliver(*event); }

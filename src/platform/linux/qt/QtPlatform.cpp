@@ -30,15 +30,15 @@ void PostToUiThread(std::function<void()> task) {
 
 QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target)
     : profile_(SettingsDirectory()),
-      app_(std::move(commandLine), std::move(programDirectory), profile_),
+      app_(std::move(commandLine), std::move(programDirectory)),
       target_(target) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
   std::optional<std::uint32_t> host;
   if (target_.kind == SaverTarget::Kind::Window) host = target_.window;
   if (target_.kind == SaverTarget::Kind::Root) host = HostWindow::Root();
-  return std::make_unique<QtSaverWindow>(events, std::make_unique<SdlMediaPlayer>(&PostToUiThread),
-                                         host);
+  return std::make_unique<QtSaverWindow>(events, app_,
+                                         std::make_unique<SdlMediaPlayer>(&PostToUiThread), host);
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(

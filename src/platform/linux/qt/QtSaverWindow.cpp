@@ -18,13 +18,14 @@ constexpr std::int32_t kTimer2DesignInterval = 200;
 
 }  // namespace
 
-QtSaverWindow::QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player,
-                             std::optional<std::uint32_t> host)
+QtSaverWindow::QtSaverWindow(SaverEvents& events, EventWait& eventWait,
+                             std::unique_ptr<MediaPlayer> player, std::optional<std::uint32_t> host)
     : QWidget(nullptr, host ? kHostedWindowFlags : kSaverWindowFlags),
       events_(events),
       picture1_(new QtPictureBox(
           this, {Raise("frmScreenSaver.Picture1_KeyDown", &SaverEvents::Picture1_KeyDown),
-                 Raise("frmScreenSaver.Picture1_KeyPress", &SaverEvents::Picture1_KeyPress)})),
+                 Raise("frmScreenSaver.Picture1_KeyPress", &SaverEvents::Picture1_KeyPress)},
+          eventWait)),
       mediaPlayer1_(new QtMediaPlayerWidget(
           this, std::move(player),
           {Raise("frmScreenSaver.MediaPlayer1_KeyDown", &SaverEvents::MediaPlayer1_KeyDown),

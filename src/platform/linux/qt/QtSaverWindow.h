@@ -22,7 +22,8 @@ namespace vs {
 // of device pixels; Qt's own geometry is in logical pixels.
 class QtSaverWindow : public QWidget, public SaverWindow {
  public:
-  QtSaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player,
+  // Pictures are decoded while `events` keep coming.
+  QtSaverWindow(SaverEvents& events, EventWait& eventWait, std::unique_ptr<MediaPlayer> player,
                 std::optional<std::uint32_t> host = std::nullopt);
 
   void SetWindowPos(int insertAfter, int x, int y, int cx, int cy, unsigned flags) override;

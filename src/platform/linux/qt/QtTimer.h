@@ -3,25 +3,20 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/Timer.h"
+#include "platform/controls/TimerControl.h"
 
 namespace vs {
 
-class QtTimer : public Timer {
+class QtTimer : public TimerControl {
  public:
   QtTimer(std::int32_t designInterval, std::function<void()> onTick);
 
-  void SetEnabled(bool enabled) override;
-  bool Enabled() const override { return enabled_; }
-  void SetInterval(std::int32_t milliseconds) override;
-  std::int32_t Interval() const override { return interval_; }
+ protected:
+  void StartCountdown(std::int32_t milliseconds) override { timer_.start(milliseconds); }
+  void StopCountdown() override { timer_.stop(); }
 
  private:
-  void Rearm();
-
   QTimer timer_;
-  bool enabled_ = false;
-  std::int32_t interval_;
 };
 
 }  // namespace vs

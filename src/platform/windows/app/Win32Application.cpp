@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <cstdio>
 #include <utility>
 
 #include "formats/io/windows/WideNames.h"
@@ -12,6 +11,8 @@ namespace vs {
 namespace {
 
 constexpr UINT kRunTasks = WM_APP + 1;
+// Only ends a wait for messages.
+constexpr UINT kWakeUp = WM_APP + 2;
 constexpr wchar_t kTaskWindowClass[] = L"VostramelSaverTasks";
 
 bool IsKeyOrButton(UINT message) {
@@ -24,11 +25,10 @@ bool IsKeyOrButton(UINT message) {
 }  // namespace
 
 Win32Application::Win32Application(std::string commandLine, std::string programDirectory,
-                                   std::string logDirectory, Profile& profile)
+                                   std::string logDirectory)
     : commandLine_(std::move(commandLine)),
       programDirectory_(std::move(programDirectory)),
-      logDirectory_(std::move(logDirectory)),
-      profile_(profile) {
+      logDirectory_(std::move(logDirectory)) {
   WindowPlace place;
   // A message-only window: tasks from other threads arrive as its messages.
   place.parent = HWND_MESSAGE;
@@ -36,6 +36,7 @@ Win32Application::Win32Application(std::string commandLine, std::string programD
 }
 
 LRESULT Win32Application::Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kWakeUp) return 0;
   if (message != kRunTasks) return DefWindowProcW(window, message, wParam, lParam);
   RunPostedTasks();
   return 0;
@@ -68,14 +69,26 @@ void Win32Application::Deliver(MSG& message) {
   DispatchMessageW(&message);
 }
 
-void Win32Application::DoEvents() {
-  const EventLoopLevel level;
+void Win32Application::DeliverQueued() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) Win32Application::End();
     Deliver(message);
   }
 }
+
+void Win32Application::DoEvents() {
+  const EventLoopLevel level;
+  DeliverQueued();
+}
+
+void Win32Application::DeliverOrWait(std::chrono::milliseconds limit) {
+  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(limit.count()), QS_ALLINPUT,
+                              MWMO_INPUTAVAILABLE);
+  DeliverQueued();
+}
+
+void Win32Application::WakeUp() { PostMessageW(taskWindow_.Get(), kWakeUp, 0, 0); }
 
 void Win32Application::Run() {
   MSG message;
@@ -84,9 +97,10 @@ void Win32Application::Run() {
 }
 
 void Win32Application::End() {
-  profile_.Commit();
-  std::fflush(nullptr);
-  // Immediate: no handler, destructor or audio teardown runs after this.
+  // Immediate: no handler, destructor or audio teardown runs after this, and
+  // nothing is flushed: a worker may hold a stream's lock for as long as a
+  // file on a dead share keeps it reading. The log and the settings are
+  // already on disk.
   TerminateProcess(GetCurrentProcess(), 0);
   ExitProcess(0);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/Application.h"
-#include "platform/Profile.h"
+#include "platform/events/EventWait.h"
 #include "platform/windows/Win32.h"
 #include "platform/windows/app/ObjectWindow.h"
 
@@ -14,10 +14,10 @@ namespace vs {
 
 // The program-wide services on the Win32 API. The user-interface thread is
 // the one that creates it; its message loops are Run and DoEvents.
-class Win32Application : public Application {
+class Win32Application : public Application, public EventWait {
  public:
-  Win32Application(std::string commandLine, std::string programDirectory, std::string logDirectory,
-                   Profile& profile);
+  Win32Application(std::string commandLine, std::string programDirectory,
+                   std::string logDirectory);
   Win32Application(const Win32Application&) = delete;
   Win32Application& operator=(const Win32Application&) = delete;
 
@@ -30,6 +30,8 @@ class Win32Application : public Application {
   int ShowCursor(bool show) override;
   void SetDefaultMousePointer() override;
   bool GetInputState() override;
+  void DeliverOrWait(std::chrono::milliseconds limit) override;
+  void WakeUp() override;
 
   // Delivers messages until the program ends.
   [[noreturn]] void Run();
@@ -41,12 +43,13 @@ class Win32Application : public Application {
 
  private:
   void Deliver(MSG& message);
+  // Delivers what is queued; a request to quit ends the program.
+  void DeliverQueued();
   void RunPostedTasks();
 
   std::string commandLine_;
   std::string programDirectory_;
   std::string logDirectory_;
-  Profile& profile_;
   bool inputWaiting_ = false;
   OwnedWindow taskWindow_;
   std::mutex tasksMutex_;

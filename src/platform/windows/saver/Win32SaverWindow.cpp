@@ -30,7 +30,8 @@ bool IsButtonDown(UINT message) {
 
 }  // namespace
 
-Win32SaverWindow::Win32SaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player)
+Win32SaverWindow::Win32SaverWindow(SaverEvents& events, EventWait& eventWait,
+                                   std::unique_ptr<MediaPlayer> player)
     : events_(events),
       window_(CreateForm()),
       keys_{Raise("frmScreenSaver.Form_KeyDown", &SaverEvents::Form_KeyDown),
@@ -41,7 +42,7 @@ Win32SaverWindow::Win32SaverWindow(SaverEvents& events, std::unique_ptr<MediaPla
           KeyHandlers{Raise("frmScreenSaver.Picture1_KeyDown", &SaverEvents::Picture1_KeyDown),
                       Raise("frmScreenSaver.Picture1_KeyPress", &SaverEvents::Picture1_KeyPress),
                       FormKeyUp(), [this] { SetFocus(mediaPlayer1_->Handle()); }},
-          MouseHandler())),
+          MouseHandler(), eventWait)),
       mediaPlayer1_(std::make_unique<Win32MediaPlayerControl>(
           window_.Get(), std::move(player),
           KeyHandlers{
@@ -168,9 +169,9 @@ LRESULT Win32SaverWindow::Message(HWND window, UINT message, WPARAM wParam, LPAR
   }
 }
 
-std::unique_ptr<SaverWindow> CreateWin32SaverWindow(SaverEvents& events,
+std::unique_ptr<SaverWindow> CreateWin32SaverWindow(SaverEvents& events, EventWait& eventWait,
                                                     std::unique_ptr<MediaPlayer> player) {
-  return std::make_unique<Win32SaverWindow>(events, std::move(player));
+  return std::make_unique<Win32SaverWindow>(events, eventWait, std::move(player));
 }
 
 }  // namespace vs

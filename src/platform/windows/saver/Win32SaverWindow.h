@@ -21,7 +21,8 @@ namespace vs {
 // where the interface says so.
 class Win32SaverWindow : public SaverWindow {
  public:
-  Win32SaverWindow(SaverEvents& events, std::unique_ptr<MediaPlayer> player);
+  // Pictures are decoded while `eventWait` keeps delivering messages.
+  Win32SaverWindow(SaverEvents& events, EventWait& eventWait, std::unique_ptr<MediaPlayer> player);
   // Its windows hold its address.
   Win32SaverWindow(const Win32SaverWindow&) = delete;
   Win32SaverWindow& operator=(const Win32SaverWindow&) = delete;
@@ -73,7 +74,7 @@ class Win32SaverWindow : public SaverWindow {
 };
 
 // The saver form on Win32.
-std::unique_ptr<SaverWindow> CreateWin32SaverWindow(SaverEvents& events,
+std::unique_ptr<SaverWindow> CreateWin32SaverWindow(SaverEvents& events, EventWait& eventWait,
                                                     std::unique_ptr<MediaPlayer> player);
 
 }  // namespace vs
