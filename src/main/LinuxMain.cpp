@@ -7,12 +7,12 @@
 
 #include "main/SaverProgram.h"
 #include "platform/events/Dispatch.h"
+#include "platform/linux/qt/DisplayChoice.h"
 #include "platform/linux/posix/ProgramDirectory.h"
 #include "platform/linux/qt/HostArguments.h"
 #include "platform/linux/qt/QtPlatform.h"
 #include "platform/linux/qt/QtText.h"
 #include "platform/linux/qt/TerminationSignals.h"
-#include "platform/linux/qt/XDisplayCheck.h"
 
 namespace {
 
@@ -32,15 +32,20 @@ std::string Join(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (const std::string missing = vs::MissingXDisplay(); !missing.empty()) {
-    std::fprintf(stderr, "%s\n", missing.c_str());
+  const vs::DisplayChoice display = vs::ChooseDisplay();
+  if (!display.problem.empty()) {
+    std::fprintf(stderr, "%s\n", display.problem.c_str());
     return 1;
+  }
+  if (!display.toolkitPlatform.empty()) {
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.toolkitPlatform));
   }
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
   const vs::HostArguments arguments = ReadArguments(QApplication::arguments());
-  vs::QtPlatform platform(Join(arguments.rest), vs::ProgramDirectory(), arguments.target);
+  vs::QtPlatform platform(Join(arguments.rest), vs::ProgramDirectory(), arguments.target,
+                          display.wayland);
   vs::SaverProgram program(platform);
   vs::RouteTerminationSignals([&program] {
     vs::Dispatch("frmScreenSaver.Form_Unload", [&program] { program.Form().Form_Unload(); });

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Without an X display the program says so in one line and fails, in every
-# mode, instead of aborting inside the toolkit.
+# Without a Wayland compositor or an X display the program says so in one
+# line naming both and fails, in every mode, instead of aborting inside the
+# toolkit.
 . "$(dirname "$0")/lib.sh"
 
 # A display number nobody serves.
@@ -14,12 +15,14 @@ for display in none ":$number"; do
   for mode in /s /c; do
     status=0
     if [ "$display" = none ]; then
-      env -u DISPLAY timeout 20 "$VS_BUILD/VostramelSaver.scr" $mode 2>"$E2E_TMP/err" || status=$?
+      env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$VS_BUILD/VostramelSaver.scr" $mode \
+        2>"$E2E_TMP/err" || status=$?
     else
-      DISPLAY=$display timeout 20 "$VS_BUILD/VostramelSaver.scr" $mode 2>"$E2E_TMP/err" || status=$?
+      DISPLAY=$display WAYLAND_DISPLAY=wayland-$number timeout 20 "$VS_BUILD/VostramelSaver.scr" \
+        $mode 2>"$E2E_TMP/err" || status=$?
     fi
     [ "$status" != 0 ] && [ "$status" != 124 ] || fail "display $display, $mode: status $status"
-    [ "$(wc -l <"$E2E_TMP/err")" = 1 ] && grep -q "needs an X display" "$E2E_TMP/err" ||
+    [ "$(wc -l <"$E2E_TMP/err")" = 1 ] && grep -q "needs a display: .*WAYLAND_DISPLAY.*, and .*DISPLAY" "$E2E_TMP/err" ||
       fail "display $display, $mode printed: $(cat "$E2E_TMP/err")"
   done
 done

@@ -28,10 +28,12 @@ void PostToUiThread(std::function<void()> task) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target)
+QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target,
+                       bool wayland)
     : profile_(SettingsDirectory()),
       app_(std::move(commandLine), std::move(programDirectory)),
-      target_(target) {}
+      target_(target),
+      wayland_(wayland) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
   std::optional<std::uint32_t> host;

@@ -12,10 +12,12 @@
 namespace vs {
 
 // The Linux platform: Qt 6 Widgets windows, our INI profile, POSIX files and
-// the SDL2_mixer media player. The saver form draws where `target` says.
+// the SDL2_mixer media player. The saver form draws where `target` says; in a
+// Wayland session (`wayland`) it covers the compositor's outputs.
 class QtPlatform : public Platform {
  public:
-  QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target);
+  QtPlatform(std::string commandLine, std::string programDirectory, SaverTarget target,
+             bool wayland = false);
 
   Application& App() override { return app_; }
   Profile& Profiles() override { return profile_; }
@@ -30,6 +32,7 @@ class QtPlatform : public Platform {
   PosixFileSystem files_;
   QtApplication app_;
   SaverTarget target_;
+  bool wayland_;
 };
 
 }  // namespace vs
