@@ -22,6 +22,8 @@ packages=(
   x11-xserver-utils xfwm4 openbox tint2 dbus-bin
   # tests: screen-saver hosts
   xscreensaver xautolock
+  # tests: a share that stops answering (FUSE)
+  fuse3 python3-fusepy
 )
 
 # --windows: what the cross build for Windows needs instead (scripts/cross-deps.sh):

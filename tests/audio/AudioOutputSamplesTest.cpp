@@ -46,7 +46,7 @@ class AudioOutputSamplesTest : public ::testing::Test {
   Samples Record(const std::string& file) {
     {
       test::UiQueue ui;
-      SdlMediaPlayer player(ui.Poster());
+      SdlMediaPlayer player(ui.Poster(), ui);
       player.SetFileName(file);
       EXPECT_TRUE(test::PlaysToTheEnd(player, ui));
     }

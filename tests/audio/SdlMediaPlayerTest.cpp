@@ -50,7 +50,7 @@ class SdlMediaPlayerTest : public ::testing::Test {
 };
 
 TEST_F(SdlMediaPlayerTest, AutoStartedFilePlaysThenStops) {
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   EXPECT_NE(player.PlayState(), MediaPlayer::kPlaying);
   player.SetAutoStart(true);
   player.SetFileName(wav_);
@@ -67,7 +67,7 @@ TEST_F(SdlMediaPlayerTest, AutoStartedFilePlaysThenStops) {
 }
 
 TEST_F(SdlMediaPlayerTest, WithoutAutoStartTheFileWaitsForPlay) {
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   player.SetAutoStart(false);
   player.SetFileName(wav_);
   EXPECT_EQ(player.PlayState(), SdlMediaPlayer::kStopped);
@@ -79,7 +79,7 @@ TEST_F(SdlMediaPlayerTest, WithoutAutoStartTheFileWaitsForPlay) {
 }
 
 TEST_F(SdlMediaPlayerTest, FilesThatCannotBePlayedFailWithTheirName) {
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   EXPECT_THROW(player.Play(), RuntimeFailure);
   std::string garbage;
   for (int i = 0; i < 2000; ++i) garbage += "not a sound at all ";
@@ -113,7 +113,7 @@ TEST_F(SdlMediaPlayerTest, BrokenMidiFailsOrEnds) {
   WriteText(dir_ / "long-sysex.mid", header + std::string("\0\0\0\6\0\xF0\x8F\xFF\xFF\x7F", 10));
   WriteText(dir_ / "short-tempo.mid",
             header + std::string("\0\0\0\x08\0\xFF\x51\0\0\xFF\x2F\0", 12));
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   for (const char* name : {"huge-track.mid", "long-sysex.mid", "short-tempo.mid"}) {
     SCOPED_TRACE(name);
     try {
@@ -127,7 +127,7 @@ TEST_F(SdlMediaPlayerTest, BrokenMidiFailsOrEnds) {
 TEST_F(SdlMediaPlayerTest, ListPlaysOnPastBadEntriesUntilItsLastEntryEnds) {
   WriteText(dir_ / "garbage.wav", std::string(5000, 'x'));
   WriteText(dir_ / "list.m3u", "garbage.wav\ntone.wav\nmissing.wav\ngarbage.wav\ntone.wav\n");
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   player.SetFileName(dir_ / "list.m3u");
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
   EXPECT_TRUE(PlaysToTheEnd(player, ui_));
@@ -139,7 +139,7 @@ TEST_F(SdlMediaPlayerTest, ListPlaysOnPastBadEntriesUntilItsLastEntryEnds) {
 // The saver reads the play state every few seconds; reading it must not be what moves a list on.
 TEST_F(SdlMediaPlayerTest, ReadingThePlayStateStartsNothingWhileAListMovesOnByItself) {
   WriteText(dir_ / "list.m3u", "tone.wav\ntone.wav\ntone.wav\n");
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   player.SetFileName(dir_ / "list.m3u");
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   int starts = 1;
@@ -159,7 +159,7 @@ TEST_F(SdlMediaPlayerTest, ReadingThePlayStateStartsNothingWhileAListMovesOnByIt
 
 TEST_F(SdlMediaPlayerTest, UnknownDriverFallsBackToTheSilentOne) {
   SDL_setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   player.SetFileName(wav_);
   EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
   EXPECT_TRUE(PlaysToTheEnd(player, ui_));
@@ -167,7 +167,7 @@ TEST_F(SdlMediaPlayerTest, UnknownDriverFallsBackToTheSilentOne) {
 
 TEST_F(SdlMediaPlayerTest, MidiAndMp3Play) {
   samples::WriteMidi(dir_ / "notes.mid");
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   player.SetFileName(dir_ / "notes.mid");
   if (HasMidiOutput()) {
     EXPECT_EQ(player.PlayState(), MediaPlayer::kPlaying);
@@ -188,7 +188,7 @@ TEST_F(SdlMediaPlayerTest, FilesAndListsNamedInAnyScriptPlay) {
   samples::WriteSineWav(dir_ / "música.wav", 0.3);
   samples::WriteSineMp3(dir_ / "Пісня.mp3", 0.3);
   WriteText(dir_ / "Пісні.m3u", "Пісня.mp3\r\nmúsica.wav\r\n");
-  SdlMediaPlayer player(ui_.Poster());
+  SdlMediaPlayer player(ui_.Poster(), ui_);
   for (const char* name : {"música.wav", "Пісня.mp3", "Пісні.m3u"}) {
     SCOPED_TRACE(name);
     player.SetFileName(dir_ / name);

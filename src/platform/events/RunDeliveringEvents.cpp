@@ -1,5 +1,6 @@
 #include "platform/events/RunDeliveringEvents.h"
 
+#include <atomic>
 #include <exception>
 #include <memory>
 #include <mutex>
@@ -22,6 +23,7 @@ struct JobState {
   bool abandoned = false;
   std::exception_ptr failure;
   EventWait* events = nullptr;
+  std::atomic<Clock::rep> lastSign{Clock::now().time_since_epoch().count()};
 };
 
 std::thread StartWorker(const std::shared_ptr<JobState>& state, std::function<void()> job) {
@@ -44,16 +46,18 @@ bool Done(JobState& state) {
   return state.done;
 }
 
-// Delivers events until the job is done or the deadline has passed; true
-// when it is done.
-bool DeliverUntilDone(JobState& state, std::optional<Clock::time_point> deadline) {
+// Delivers events until the job is done, or has gone `stall` without a sign
+// of life; true when it is done.
+bool DeliverUntilDone(JobState& state, std::optional<std::chrono::milliseconds> stall) {
   const EventLoopLevel level;
   // Long enough to cost nothing, short enough that nothing hangs on a lost wake-up.
   constexpr std::chrono::milliseconds kLongestWait{1000};
   while (!Done(state)) {
     auto wait = kLongestWait;
-    if (deadline) {
-      const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
+    if (stall) {
+      const Clock::time_point deadline =
+          Clock::time_point(Clock::duration(state.lastSign.load())) + *stall;
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
       if (left.count() <= 0) return false;
       if (left < wait) wait = left;
     }
@@ -79,11 +83,12 @@ void RunDeliveringEvents(EventWait& events, const std::function<void()>& job) {
   if (state->failure) std::rethrow_exception(state->failure);
 }
 
-void RunDeliveringEvents(EventWait& events, std::function<void()> job,
-                         std::chrono::milliseconds limit, const std::string& overdue) {
+void RunDeliveringEvents(EventWait& events, std::function<void(const SignOfLife&)> job,
+                         std::chrono::milliseconds stall, const std::string& overdue) {
   auto state = std::make_shared<JobState>();
   state->events = &events;
-  std::thread worker = StartWorker(state, std::move(job));
+  SignOfLife alive = [state] { state->lastSign = Clock::now().time_since_epoch().count(); };
+  std::thread worker = StartWorker(state, [job = std::move(job), alive] { job(alive); });
   const auto abandon = [&] {
     {
       const std::lock_guard<std::mutex> lock(state->mutex);
@@ -93,7 +98,7 @@ void RunDeliveringEvents(EventWait& events, std::function<void()> job,
   };
   bool done = false;
   try {
-    done = DeliverUntilDone(*state, Clock::now() + limit);
+    done = DeliverUntilDone(*state, stall);
   } catch (...) {
     abandon();
     throw;

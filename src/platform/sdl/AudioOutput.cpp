@@ -39,11 +39,14 @@ bool TryOpen() {
 
 }  // namespace
 
-AudioOutput::~AudioOutput() {
+AudioOutput::~AudioOutput() { Close(); }
+
+void AudioOutput::Close() {
   if (!open_) return;
   Mix_CloseAudio();
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  open_ = false;
 }
 
 void AudioOutput::Open() {

@@ -15,6 +15,8 @@ class AudioOutput {
 
   // Opens the device once; later calls do nothing. Throws RuntimeFailure when no driver opens.
   void Open();
+  // Closes the device, if open; the next Open() opens it again.
+  void Close();
 
  private:
   bool open_ = false;

@@ -2,53 +2,30 @@
 
 #include <SDL_mixer.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <chrono>
+#include <utility>
 
 #include "core/Extension.h"
 #include "core/RuntimeFailure.h"
-#include "core/Utf8Path.h"
 #include "formats/m3u/M3uPlaylist.h"
-#include "platform/sdl/NativeMidiBounds.h"
+#include "platform/events/RunDeliveringEvents.h"
 
 namespace vs {
 namespace {
 
+// A share that has not handed over a byte for this long has stopped answering.
+constexpr std::chrono::seconds kStalledRead{5};
+
 // The player whose entries the end-of-music hook moves on.
 std::atomic<SdlMediaPlayer*> hookedPlayer{nullptr};
 
-// Also keeps the decoders away from devices and pipes, whose opening could block.
-bool IsRegularFile(const std::string& path) {
-  std::error_code error;
-  try {
-    return std::filesystem::is_regular_file(PathOfUtf8(path), error);
-  } catch (const std::filesystem::filesystem_error&) {
-    return false;  // not UTF-8: Windows cannot name it
-  }
-}
-
-// Only SDL_mixer's own MIDI reader needs the check; other MIDI players check files themselves.
-bool WouldCrashTheMidiReader(const std::string& path) {
-  std::ifstream in(PathOfUtf8(path), std::ios::binary);
-  std::string head(kNativeMidiHeadBytes, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(in.gcount()));
-  if (!NativeMidiReaderReads(head)) return false;
-  // SDL_mixer lists its MIDI player only once that is opened, which it otherwise does at the
-  // first load of a MIDI file.
-  Mix_Init(MIX_INIT_MID);
-  if (!Mix_HasMusicDecoder("NATIVEMIDI")) return false;
-  return OverrunsNativeMidiReader(head + std::string(std::istreambuf_iterator<char>(in), {}));
-}
-
 }  // namespace
 
-void SdlMediaPlayer::MusicDeleter::operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
-
-SdlMediaPlayer::SdlMediaPlayer(PostToUiThread post)
-    : post_(std::move(post)), self_(std::make_shared<SdlMediaPlayer*>(this)) {
+SdlMediaPlayer::SdlMediaPlayer(PostToUiThread post, EventWait& events)
+    : post_(std::move(post)),
+      events_(events),
+      self_(std::make_shared<SdlMediaPlayer*>(this)),
+      reading_(std::make_shared<std::atomic<bool>>(false)) {
   hookedPlayer = this;
   Mix_HookMusicFinished(&SdlMediaPlayer::MusicFinished);
 }
@@ -61,38 +38,35 @@ SdlMediaPlayer::~SdlMediaPlayer() {
 
 std::int32_t SdlMediaPlayer::PlayState() {
   // Between an entry's end and the start of the next one the list still plays.
-  return started_ && (Mix_PlayingMusic() != 0 || next_ < entries_.size()) ? kPlaying : kStopped;
+  const bool listGoesOn = loading_ || next_ < entries_.size();
+  return started_ && (Mix_PlayingMusic() != 0 || listGoesOn) ? kPlaying : kStopped;
 }
 
 void SdlMediaPlayer::SetAutoStart(bool autoStart) { autoStart_ = autoStart; }
 
 void SdlMediaPlayer::SetFileName(const std::string& path) {
-  music_.reset();
+  song_.reset();
   started_ = false;
   fileName_ = path;
   lastError_.clear();
-  if (IsPlaylistPath(path)) {
-    entries_ = ExpandPlaylist(path);
-    if (entries_.empty()) lastError_ = "the play list names no file that exists";
-  } else if (IsRegularFile(path)) {
-    entries_ = {path};
-  } else {
-    entries_.clear();
-    lastError_ = "no such file (or not a regular file)";
-  }
-  if (entries_.empty()) FailToPlay();
-  output_.Open();
-  if (!LoadFrom(0)) FailToPlay();
-  if (autoStart_ && !StartLoaded()) FailToPlay();
+  const bool list = IsPlaylistPath(path);
+  entries_ = list ? std::vector<std::string>() : std::vector<std::string>{path};
+  FailingToPlay([&] {
+    output_.Open();
+    if (!LoadFrom(0, list ? path : std::string())) return false;
+    return !autoStart_ || StartLoaded();
+  });
 }
 
 void SdlMediaPlayer::Play() {
   if (entries_.empty()) throw RuntimeFailure("There is no file to play");
-  output_.Open();
-  if (PlayState() == kPlaying) return;
-  // An ended file or list starts again from its first entry.
-  if ((started_ || !music_) && !LoadFrom(0)) FailToPlay();
-  if (!StartLoaded()) FailToPlay();
+  FailingToPlay([&] {
+    output_.Open();
+    if (PlayState() == kPlaying) return true;
+    // An ended file or list starts again from its first entry.
+    if ((started_ || !song_) && !LoadFrom(0)) return false;
+    return StartLoaded();
+  });
 }
 
 void SdlMediaPlayer::MusicFinished() {
@@ -106,29 +80,64 @@ void SdlMediaPlayer::MusicFinished() {
 void SdlMediaPlayer::StartNextEntry() {
   // The task runs late: a new name or Play() may have started music since; only an ended entry
   // moves on.
-  if (!started_ || Mix_PlayingMusic() != 0) return;
-  if (LoadFrom(next_)) StartLoaded();
+  if (loading_ || !started_ || Mix_PlayingMusic() != 0) return;
+  try {
+    if (LoadFrom(next_)) StartLoaded();
+  } catch (const RuntimeFailure&) {
+    // The rest of the list does not answer: it has ended, and the saver moves on.
+    entries_.clear();
+    next_ = 0;
+  }
 }
 
-bool SdlMediaPlayer::LoadFrom(std::size_t index) {
-  music_.reset();
-  started_ = false;
-  for (next_ = index; next_ < entries_.size();) {
-    const std::string& entry = entries_[next_++];
-    if (WouldCrashTheMidiReader(entry)) {
-      lastError_ = "the MIDI file is damaged";
-      continue;
-    }
-    music_.reset(Mix_LoadMUS(entry.c_str()));
-    if (music_) return true;
-    lastError_ = Mix_GetError();
+bool SdlMediaPlayer::LoadFrom(std::size_t index, const std::string& listPath) {
+  song_.reset();
+  if (*reading_) {
+    lastError_ = "an earlier file still does not answer";
+    return false;
   }
-  return false;
+  // The worker may outlive this call: it works on copies and hands back what it owns.
+  auto found = std::make_shared<Found>();
+  found->entries = entries_;
+  const auto job = [found, index, listPath, reading = reading_](const SignOfLife& alive) {
+    *reading = true;
+    struct Back {
+      std::atomic<bool>& reading;
+      ~Back() { reading = false; }
+    } back{*reading};
+    if (!listPath.empty()) {
+      found->entries = ExpandPlaylist(listPath);
+      if (found->entries.empty()) found->lastError = "the play list names no file that exists";
+    }
+    for (found->next = index; found->next < found->entries.size() && !found->song;) {
+      const std::string& entry = found->entries[found->next++];
+      try {
+        found->song = std::make_unique<LoadedSong>(entry, alive);
+      } catch (const RuntimeFailure& failure) {
+        found->lastError = failure.what();
+      }
+    }
+  };
+  {
+    // Meanwhile the list still plays: the ticks that read its state leave it alone.
+    loading_ = true;
+    struct Done {
+      bool& loading;
+      ~Done() { loading = false; }
+    } done{loading_};
+    RunDeliveringEvents(events_, job, kStalledRead, "the file does not answer");
+  }
+  entries_ = std::move(found->entries);
+  next_ = found->next;
+  song_ = std::move(found->song);
+  started_ = false;
+  if (!song_) lastError_ = found->lastError;
+  return song_ != nullptr;
 }
 
 bool SdlMediaPlayer::StartLoaded() {
-  while (music_) {
-    if (Mix_PlayMusic(music_.get(), 0) == 0) {
+  while (song_) {
+    if (Mix_PlayMusic(song_->Music(), 0) == 0) {
       started_ = true;
       return true;
     }
@@ -138,7 +147,16 @@ bool SdlMediaPlayer::StartLoaded() {
   return false;
 }
 
-void SdlMediaPlayer::FailToPlay() const {
+void SdlMediaPlayer::FailingToPlay(const std::function<bool()>& start) {
+  try {
+    if (start()) return;
+  } catch (const RuntimeFailure& failure) {
+    lastError_ = failure.what();
+  }
+  // Nothing plays now, and the saver starts no other file: let the device go, which would
+  // otherwise keep the system from sleeping.
+  song_.reset();
+  output_.Close();
   throw RuntimeFailure("Cannot play \"" + fileName_ + "\": " + lastError_);
 }
 

@@ -20,7 +20,7 @@ std::unique_ptr<SaverWindow> WindowsPlatform::CreateSaverWindow(SaverEvents& eve
     app_.Post(
         [task = std::move(task)] { Dispatch("frmScreenSaver.MediaPlayer1_EndOfStream", task); });
   };
-  return CreateWin32SaverWindow(events, app_, std::make_unique<SdlMediaPlayer>(post));
+  return CreateWin32SaverWindow(events, app_, std::make_unique<SdlMediaPlayer>(post, app_));
 }
 
 std::unique_ptr<ConfigurationView> WindowsPlatform::CreateConfigurationView(

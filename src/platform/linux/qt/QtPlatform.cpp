@@ -40,7 +40,7 @@ std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) 
   if (target_.kind == SaverTarget::Kind::Window) host = target_.window;
   if (target_.kind == SaverTarget::Kind::Root) host = HostWindow::Root();
   return std::make_unique<QtSaverWindow>(events, app_,
-                                         std::make_unique<SdlMediaPlayer>(&PostToUiThread), host);
+                                         std::make_unique<SdlMediaPlayer>(&PostToUiThread, app_), host);
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(

@@ -1,0 +1,43 @@
+# A share that stopped answering, for the end-to-end tests: a FUSE mirror of a
+# folder whose reads hang after a file's first 4 KiB (hanging_share.py). Source
+# it after lib.sh; a test without /dev/fuse is skipped, never passed.
+
+# mount_hanging_share SOURCE MOUNTPOINT: mounts it; stalled reads are noted,
+# a line per file name, in $share_stalls.
+mount_hanging_share() {
+  if [ ! -c /dev/fuse ]; then
+    echo "skipped: no /dev/fuse for a share that stops answering"
+    exit 77
+  fi
+  share_mount=$2
+  share_stalls="$E2E_TMP/stalls"
+  : >"$share_stalls"
+  mkdir -p "$share_mount"
+  /usr/bin/python3 "$VS_SOURCE/tests/e2e/hanging_share.py" "$1" "$share_mount" "$share_stalls" \
+    2>"$E2E_TMP/share.log" &
+  share_pid=$!
+  trap 'unmount_hanging_share; cleanup' EXIT
+  for _ in $(seq 1 100); do
+    mountpoint -q "$share_mount" && return 0
+    kill -0 "$share_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  fail "the share could not be mounted, see $E2E_TMP/share.log"
+}
+
+# Before lib.sh's cleanup, which waits for the saver: the share's end fails
+# every read still hanging, so a saver that failed to end gets its reads back.
+unmount_hanging_share() {
+  kill -KILL "$share_pid" 2>/dev/null || true
+  wait "$share_pid" 2>/dev/null || true
+  fusermount -u -z "$share_mount" 2>/dev/null || true
+}
+
+# wait_for_stall NAME: until a read of the file NAME hangs.
+wait_for_stall() {
+  for _ in $(seq 1 100); do
+    grep -qx "$1" "$share_stalls" && return 0
+    sleep 0.1
+  done
+  fail "no read of $1 stalled"
+}
