@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 #include "DecodeSample.h"
 #include "samples/SampleJpeg.h"
@@ -100,28 +99,12 @@ TEST(JpegDecodeTest, TruncationBelowVisibleRowsDecodes) {
   ExpectTopLeftOf(DecodeBytes(cut, 120, 32), full, width, height, 120, 32);
 }
 
-// Sets the frame size in the SOF marker of a libjpeg-written file.
-Bytes WithClaimedSize(Bytes jpeg, int width, int height) {
-  for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
-    const std::uint8_t code = jpeg[i + 1];
-    if (jpeg[i] == 0xFF && (code == 0xC0 || code == 0xC2 || code == 0xC9 || code == 0xCA)) {
-      jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8),
-               jpeg[i + 6] = static_cast<std::uint8_t>(height);
-      jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8),
-               jpeg[i + 8] = static_cast<std::uint8_t>(width);
-      return jpeg;
-    }
-  }
-  ADD_FAILURE() << "no SOF marker";
-  return jpeg;
-}
-
 TEST(JpegDecodeTest, AbsurdHeaderFailsWithoutHugeAllocation) {
   JpegOptions progressive;
   progressive.progressive = true;
   for (const JpegOptions& options : {JpegOptions{}, progressive}) {
     const Bytes jpeg =
-        WithClaimedSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), options), 65000, 65000);
+        WithFrameSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), options), 65000, 65000);
     const std::string failure = FailureOf(jpeg, 1920, 1080);
     EXPECT_NE(failure.find("Invalid picture:"), std::string::npos) << failure;
   }
@@ -136,28 +119,6 @@ TEST(JpegDecodeTest, DamagedFilesFailCleanly) {
             std::string::npos);
 }
 
-// Where each scan of a libjpeg-written file starts (its SOS marker) and where
-// its data ends (the next marker other than a restart marker).
-std::vector<std::pair<std::size_t, std::size_t>> ScansOf(const Bytes& jpeg) {
-  std::vector<std::pair<std::size_t, std::size_t>> scans;
-  for (std::size_t i = 2; i + 3 < jpeg.size(); ++i) {
-    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xDA) continue;
-    std::size_t end = i + 2 + (std::size_t{jpeg[i + 2]} << 8 | jpeg[i + 3]);
-    while (end + 1 < jpeg.size() &&
-           !(jpeg[end] == 0xFF && jpeg[end + 1] != 0 && (jpeg[end + 1] & 0xF8) != 0xD0)) {
-      ++end;
-    }
-    scans.emplace_back(i, end);
-    i = end - 1;
-  }
-  return scans;
-}
-
-Bytes Cut(const Bytes& bytes, std::size_t begin, std::size_t end) {
-  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
-               bytes.begin() + static_cast<std::ptrdiff_t>(end));
-}
-
 // Files that make libjpeg pass over every block many times with little data:
 // scans without data (libjpeg fills them with zeros), thousands of scans, and
 // an arithmetic-coded picture claiming far more pixels than its bytes hold.
@@ -166,32 +127,24 @@ TEST(JpegDecodeTest, ScanBombsFail) {
   progressive.progressive = true;
   progressive.grayscale = true;
   const Bytes jpeg = EncodeJpeg(400, 300, PhotoRows(400, 300, 6), progressive);
-  const auto scans = ScansOf(jpeg);
+  const auto scans = JpegScans(jpeg);
   ASSERT_GE(scans.size(), 2u);
+  EXPECT_NE(FailureOf(WithEmptyScans(jpeg, 3000), 400, 300).find("is truncated"),
+            std::string::npos);
 
-  Bytes starved = Cut(jpeg, 0, scans[0].first);
-  const std::size_t headerEnd =
-      scans[0].first + 2 + (std::size_t{jpeg[scans[0].first + 2]} << 8 | jpeg[scans[0].first + 3]);
-  for (int i = 0; i < 3000; ++i) {
-    starved.insert(starved.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scans[0].first),
-                   jpeg.begin() + static_cast<std::ptrdiff_t>(headerEnd));
-  }
-  starved.insert(starved.end(), {0xFF, 0xD9});
-  EXPECT_NE(FailureOf(starved, 400, 300).find("is truncated"), std::string::npos);
-
-  Bytes many = Cut(jpeg, 0, scans[1].second);
-  for (int i = 0; i < 300; ++i) {
-    const Bytes scan = Cut(jpeg, scans[1].first, scans[1].second);
-    many.insert(many.end(), scan.begin(), scan.end());
-  }
-  many.insert(many.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scans[1].second), jpeg.end());
+  const auto at = [&](std::size_t offset) {
+    return jpeg.begin() + static_cast<std::ptrdiff_t>(offset);
+  };
+  Bytes many(jpeg.begin(), at(scans[1].second));
+  for (int i = 0; i < 300; ++i) many.insert(many.end(), at(scans[1].first), at(scans[1].second));
+  many.insert(many.end(), at(scans[1].second), jpeg.end());
   const std::string manyFailure = FailureOf(many, 400, 300);
   EXPECT_NE(manyFailure.find("has too many scans"), std::string::npos) << manyFailure;
 
   JpegOptions arithmetic;
   arithmetic.arithmetic = true;
   const Bytes claimed =
-      WithClaimedSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), arithmetic), 22000, 22000);
+      WithFrameSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), arithmetic), 22000, 22000);
   EXPECT_NE(FailureOf(claimed, 1920, 1080).find("is truncated"), std::string::npos);
 }
 
