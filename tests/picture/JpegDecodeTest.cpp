@@ -54,6 +54,31 @@ INSTANTIATE_TEST_SUITE_P(Variants, JpegRegionTest,
                            return std::string(param.param.name);
                          });
 
+// A picture shown from its stored right side is cropped on the left, where
+// libjpeg takes the crop's edge for the picture's: in block smoothing, which
+// reaches two blocks (32 columns at 4:2:0) into a progressive file with scans
+// missing, and in the chroma upsampling of a crop a few columns wide.
+TEST(JpegDecodeTest, TurnedVisiblePartEqualsFullDecode) {
+  JpegOptions baseline, missingScans;
+  missingScans.progressive = true;
+  missingScans.scans = 3;
+  const std::pair<int, int> screens[] = {{20, 45}, {45, 20}, {1, 45}, {45, 1}, {1, 1}};
+  for (const int orientation : {2, 3, 7, 8}) {
+    for (JpegOptions options : {baseline, missingScans}) {
+      options.exifOrientation = orientation;
+      const Bytes jpeg = EncodeJpeg(130, 70, PhotoRows(130, 70, 8), options);
+      const DecodedPicture full = DecodeBytes(jpeg, 1000, 1000);
+      for (const auto& [maxWidth, maxHeight] : screens) {
+        SCOPED_TRACE("orientation " + std::to_string(orientation) + ", " +
+                     std::to_string(options.scans) + " scans, on " + std::to_string(maxWidth) +
+                     "x" + std::to_string(maxHeight));
+        ExpectTopLeftOf(DecodeBytes(jpeg, maxWidth, maxHeight), full.pixels, full.width,
+                        full.height, maxWidth, maxHeight);
+      }
+    }
+  }
+}
+
 TEST(JpegDecodeTest, LargerPhotoOnScreenSizedRegion) {
   const Bytes jpeg = EncodeJpeg(1500, 1000, PhotoRows(1500, 1000, 9), {});
   int width = 0, height = 0;

@@ -138,6 +138,28 @@ bool DecodeRegionStep(jpeg_decompress_struct* info, const StoredRegion& region,
   return true;
 }
 
+struct Columns {
+  int left, right;
+};
+
+// The stored columns to decode for `region`. libjpeg takes a crop's left edge
+// for the picture's: block smoothing (of progressive files with scans missing)
+// reads the DC values of two blocks either side, fancy upsampling a column
+// either side. So the crop starts two blocks of the widest-block component and
+// a column further left. On the right, smoothing reads the stored blocks past
+// the crop, the upsampler needs one more column and works plainly (unlike a
+// whole decode) on a crop of two chroma columns or fewer.
+Columns CropColumns(const jpeg_decompress_struct& info, const StoredRegion& region,
+                    int storedWidth) {
+  int narrowestSampling = info.max_h_samp_factor;
+  for (int c = 0; c < info.num_components; ++c) {
+    narrowestSampling = std::min(narrowestSampling, info.comp_info[c].h_samp_factor);
+  }
+  const int margin = 2 * 8 * info.max_h_samp_factor / narrowestSampling + 1;
+  const int left = std::max(region.left - margin, 0);
+  return {left, std::min(storedWidth, std::max(region.left + region.width, left + margin) + 1)};
+}
+
 // Adobe writes CMYK inverted; other writers store plain ink amounts.
 void CmykToRgb(std::uint32_t* pixels, std::size_t count, bool inverted) {
   auto* bytes = reinterpret_cast<const unsigned char*>(pixels);
@@ -202,18 +224,12 @@ class JpegDecompressor {
     if (picture.visibleWidth > 0 && picture.visibleHeight > 0) {
       const StoredRegion region =
           StoredRegionOf(orientation, storedWidth, storedHeight, maxWidth, maxHeight);
-      // The chroma upsampler reads one column beyond each side of what it
-      // outputs, replicates the edge columns of a crop, and upsamples plainly
-      // (unlike a whole decode) a crop that leaves it two columns or fewer:
-      // decode at least one iMCU more than needed, and a column either side.
-      const int cropLeft = std::max(region.left - 1, 0);
-      const int cropRight = std::min(
-          storedWidth,
-          std::max(region.left + region.width + 1, cropLeft + 8 * info_.max_h_samp_factor + 1));
+      const Columns crop = CropColumns(info_, region, storedWidth);
       // libjpeg may widen the crop to its block grid, never beyond the picture.
       std::vector<std::uint32_t> row(static_cast<std::size_t>(storedWidth));
-      if (!DecodeRegionStep(&info_, region, orientation, static_cast<JDIMENSION>(cropLeft),
-                            static_cast<JDIMENSION>(cropRight - cropLeft), row.data(), &picture)) {
+      if (!DecodeRegionStep(&info_, region, orientation, static_cast<JDIMENSION>(crop.left),
+                            static_cast<JDIMENSION>(crop.right - crop.left), row.data(),
+                            &picture)) {
         Fail();
       }
     }
