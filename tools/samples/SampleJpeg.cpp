@@ -92,12 +92,7 @@ Bytes EncodeJpeg(int width, int height, const RowSource& rows, const JpegOptions
   Bytes bytes = jpeg.Finish();
   if (options.scans > 0)
     bytes = WithEnd(Cut(bytes, 0, JpegScans(bytes).at(options.scans - 1).second));
-  if (options.exifOrientation != 1) {
-    // IFD0 at 8 with one entry: Orientation, SHORT, count 1.
-    const auto orientation = static_cast<std::uint8_t>(options.exifOrientation);
-    bytes = WithExif(bytes, {'M', 'M', 0, 42, 0, 0, 0,           8, 0, 1, 0x01, 0x12, 0,
-                             3,   0,   0, 0,  1, 0, orientation, 0, 0, 0, 0,    0,    0});
-  }
+  if (options.exifOrientation != 1) bytes = WithExifOrientation(bytes, options.exifOrientation);
   return bytes;
 }
 
@@ -124,6 +119,15 @@ Bytes WithExif(const Bytes& jpeg, const Bytes& tiff) {
   out.insert(out.end(), tiff.begin(), tiff.end());
   out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
   return out;
+}
+
+Bytes WithExifOrientation(const Bytes& jpeg, int orientation) {
+  const auto value = static_cast<std::uint8_t>(orientation);
+  return WithExif(jpeg, {'M',  'M',  0, 42, 0, 0,     0, 8,  // big-endian, IFD0 at 8
+                         0,    1,                            // one entry:
+                         0x01, 0x12, 0, 3,                   // Orientation, SHORT
+                         0,    0,    0, 1,  0, value, 0, 0,  // one value
+                         0,    0,    0, 0});                 // no next IFD
 }
 
 Bytes WithFrameSize(Bytes jpeg, int width, int height) {

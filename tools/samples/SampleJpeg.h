@@ -32,6 +32,9 @@ std::vector<std::pair<std::size_t, std::size_t>> JpegScans(const Bytes& jpeg);
 // `jpeg` with an APP1 segment holding "Exif\0\0" and `tiff` after its start marker.
 Bytes WithExif(const Bytes& jpeg, const Bytes& tiff);
 
+// `jpeg` with an Exif segment (big-endian) that holds only `orientation`, 1-8.
+Bytes WithExifOrientation(const Bytes& jpeg, int orientation);
+
 // Sets the frame size in the SOF marker of a libjpeg-written file.
 Bytes WithFrameSize(Bytes jpeg, int width, int height);
 
