@@ -30,18 +30,6 @@ std::string PhotoJpeg(const std::string& path, int width, int height, bool progr
   return Write(path, EncodePhotoJpeg(width, height, progressive));
 }
 
-// `jpeg` with a little-endian Exif block that holds only the orientation.
-samples::Bytes WithOrientation(samples::Bytes jpeg, std::uint8_t orientation) {
-  const std::uint8_t exif[] = {
-      0xFF,        0xE1, 0,    34,   'E', 'x', 'i', 'f', 0, 0,  // APP1 "Exif"
-      'I',         'I',  42,   0,    8,   0,   0,   0,          // TIFF header, IFD0 at 8
-      1,           0,    0x12, 0x01, 3,   0,   1,   0,   0, 0,  // one entry: orientation
-      orientation, 0,    0,    0,                               // its value
-      0,           0,    0,    0};                              // no next IFD
-  jpeg.insert(jpeg.begin() + 2, std::begin(exif), std::end(exif));
-  return jpeg;
-}
-
 }  // namespace
 
 BenchInputs WriteBenchInputs(const std::string& directory) {
@@ -50,11 +38,15 @@ BenchInputs WriteBenchInputs(const std::string& directory) {
   const samples::Bytes photo24 = EncodePhotoJpeg(6000, 4000, false);
   inputs.jpeg24 = Write(directory + "/photo24.jpg", photo24);
   inputs.progressive24 = PhotoJpeg(directory + "/photo24p.jpg", 6000, 4000, true);
-  inputs.jpeg24Turned3 = Write(directory + "/photo24o3.jpg", WithOrientation(photo24, 3));
-  inputs.jpeg24Turned6 = Write(directory + "/photo24o6.jpg", WithOrientation(photo24, 6));
-  inputs.jpeg24Turned8 = Write(directory + "/photo24o8.jpg", WithOrientation(photo24, 8));
+  inputs.jpeg24Turned3 =
+      Write(directory + "/photo24o3.jpg", samples::WithExifOrientation(photo24, 3));
+  inputs.jpeg24Turned6 =
+      Write(directory + "/photo24o6.jpg", samples::WithExifOrientation(photo24, 6));
+  inputs.jpeg24Turned8 =
+      Write(directory + "/photo24o8.jpg", samples::WithExifOrientation(photo24, 8));
   inputs.progressive24Turned6 =
-      Write(directory + "/photo24po6.jpg", WithOrientation(EncodePhotoJpeg(6000, 4000, true), 6));
+      Write(directory + "/photo24po6.jpg",
+            samples::WithExifOrientation(EncodePhotoJpeg(6000, 4000, true), 6));
   inputs.jpeg96 = PhotoJpeg(directory + "/photo96.jpg", 12000, 8000, false);
   inputs.bmp24 = Write(directory + "/photo24.bmp",
                        samples::EncodeBmp(samples::BmpPhoto(6000, 4000, 24, 1), {}));

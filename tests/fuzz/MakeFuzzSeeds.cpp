@@ -67,7 +67,14 @@ void AddJpegs(Corpus corpus) {
   for (const Case& c : cases) {
     corpus.Add(EncodeJpeg(c.width, c.height, PhotoRows(c.width, c.height, ++seed), c.options));
   }
+  // Shown from the stored right side, so cropped on the left: with scans
+  // missing (block smoothing), and turned.
+  corpus.Add(EncodeJpeg(1950, 8, PhotoRows(1950, 8, 20), {80, true, false, false, 2, 2, 2, 3}));
+  corpus.Add(EncodeJpeg(1100, 9, PhotoRows(1100, 9, 21), {80, false, false, false, 2, 2, 8}));
   corpus.Add(EncodeFlatCmykJpeg(8, 8, 10, 200, 30, 40));
+  // Arithmetic-coded scans without data.
+  corpus.Add(
+      WithEmptyScans(EncodeJpeg(8, 8, PhotoRows(8, 8, 1), {90, true, false, true, 1, 1}), 5));
 }
 
 void AddGifs(Corpus corpus) {

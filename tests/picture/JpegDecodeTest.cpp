@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
+#include <chrono>
 #include <utility>
-#include <vector>
 
 #include "DecodeSample.h"
 #include "samples/SampleJpeg.h"
@@ -55,6 +58,31 @@ INSTANTIATE_TEST_SUITE_P(Variants, JpegRegionTest,
                            return std::string(param.param.name);
                          });
 
+// A picture shown from its stored right side is cropped on the left, where
+// libjpeg takes the crop's edge for the picture's: in block smoothing, which
+// reaches two blocks (32 columns at 4:2:0) into a progressive file with scans
+// missing, and in the chroma upsampling of a crop a few columns wide.
+TEST(JpegDecodeTest, TurnedVisiblePartEqualsFullDecode) {
+  JpegOptions baseline, missingScans;
+  missingScans.progressive = true;
+  missingScans.scans = 3;
+  const std::pair<int, int> screens[] = {{20, 45}, {45, 20}, {1, 45}, {45, 1}, {1, 1}};
+  for (const int orientation : {2, 3, 7, 8}) {
+    for (JpegOptions options : {baseline, missingScans}) {
+      options.exifOrientation = orientation;
+      const Bytes jpeg = EncodeJpeg(130, 70, PhotoRows(130, 70, 8), options);
+      const DecodedPicture full = DecodeBytes(jpeg, 1000, 1000);
+      for (const auto& [maxWidth, maxHeight] : screens) {
+        SCOPED_TRACE("orientation " + std::to_string(orientation) + ", " +
+                     std::to_string(options.scans) + " scans, on " + std::to_string(maxWidth) +
+                     "x" + std::to_string(maxHeight));
+        ExpectTopLeftOf(DecodeBytes(jpeg, maxWidth, maxHeight), full.pixels, full.width,
+                        full.height, maxWidth, maxHeight);
+      }
+    }
+  }
+}
+
 TEST(JpegDecodeTest, LargerPhotoOnScreenSizedRegion) {
   const Bytes jpeg = EncodeJpeg(1500, 1000, PhotoRows(1500, 1000, 9), {});
   int width = 0, height = 0;
@@ -100,28 +128,12 @@ TEST(JpegDecodeTest, TruncationBelowVisibleRowsDecodes) {
   ExpectTopLeftOf(DecodeBytes(cut, 120, 32), full, width, height, 120, 32);
 }
 
-// Sets the frame size in the SOF marker of a libjpeg-written file.
-Bytes WithClaimedSize(Bytes jpeg, int width, int height) {
-  for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
-    const std::uint8_t code = jpeg[i + 1];
-    if (jpeg[i] == 0xFF && (code == 0xC0 || code == 0xC2 || code == 0xC9 || code == 0xCA)) {
-      jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8),
-               jpeg[i + 6] = static_cast<std::uint8_t>(height);
-      jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8),
-               jpeg[i + 8] = static_cast<std::uint8_t>(width);
-      return jpeg;
-    }
-  }
-  ADD_FAILURE() << "no SOF marker";
-  return jpeg;
-}
-
 TEST(JpegDecodeTest, AbsurdHeaderFailsWithoutHugeAllocation) {
   JpegOptions progressive;
   progressive.progressive = true;
   for (const JpegOptions& options : {JpegOptions{}, progressive}) {
     const Bytes jpeg =
-        WithClaimedSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), options), 65000, 65000);
+        WithFrameSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), options), 65000, 65000);
     const std::string failure = FailureOf(jpeg, 1920, 1080);
     EXPECT_NE(failure.find("Invalid picture:"), std::string::npos) << failure;
   }
@@ -136,28 +148,6 @@ TEST(JpegDecodeTest, DamagedFilesFailCleanly) {
             std::string::npos);
 }
 
-// Where each scan of a libjpeg-written file starts (its SOS marker) and where
-// its data ends (the next marker other than a restart marker).
-std::vector<std::pair<std::size_t, std::size_t>> ScansOf(const Bytes& jpeg) {
-  std::vector<std::pair<std::size_t, std::size_t>> scans;
-  for (std::size_t i = 2; i + 3 < jpeg.size(); ++i) {
-    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xDA) continue;
-    std::size_t end = i + 2 + (std::size_t{jpeg[i + 2]} << 8 | jpeg[i + 3]);
-    while (end + 1 < jpeg.size() &&
-           !(jpeg[end] == 0xFF && jpeg[end + 1] != 0 && (jpeg[end + 1] & 0xF8) != 0xD0)) {
-      ++end;
-    }
-    scans.emplace_back(i, end);
-    i = end - 1;
-  }
-  return scans;
-}
-
-Bytes Cut(const Bytes& bytes, std::size_t begin, std::size_t end) {
-  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
-               bytes.begin() + static_cast<std::ptrdiff_t>(end));
-}
-
 // Files that make libjpeg pass over every block many times with little data:
 // scans without data (libjpeg fills them with zeros), thousands of scans, and
 // an arithmetic-coded picture claiming far more pixels than its bytes hold.
@@ -166,33 +156,55 @@ TEST(JpegDecodeTest, ScanBombsFail) {
   progressive.progressive = true;
   progressive.grayscale = true;
   const Bytes jpeg = EncodeJpeg(400, 300, PhotoRows(400, 300, 6), progressive);
-  const auto scans = ScansOf(jpeg);
+  const auto scans = JpegScans(jpeg);
   ASSERT_GE(scans.size(), 2u);
+  EXPECT_NE(FailureOf(WithEmptyScans(jpeg, 3000), 400, 300).find("is truncated"),
+            std::string::npos);
 
-  Bytes starved = Cut(jpeg, 0, scans[0].first);
-  const std::size_t headerEnd =
-      scans[0].first + 2 + (std::size_t{jpeg[scans[0].first + 2]} << 8 | jpeg[scans[0].first + 3]);
-  for (int i = 0; i < 3000; ++i) {
-    starved.insert(starved.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scans[0].first),
-                   jpeg.begin() + static_cast<std::ptrdiff_t>(headerEnd));
-  }
-  starved.insert(starved.end(), {0xFF, 0xD9});
-  EXPECT_NE(FailureOf(starved, 400, 300).find("is truncated"), std::string::npos);
-
-  Bytes many = Cut(jpeg, 0, scans[1].second);
-  for (int i = 0; i < 300; ++i) {
-    const Bytes scan = Cut(jpeg, scans[1].first, scans[1].second);
-    many.insert(many.end(), scan.begin(), scan.end());
-  }
-  many.insert(many.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(scans[1].second), jpeg.end());
+  const auto at = [&](std::size_t offset) {
+    return jpeg.begin() + static_cast<std::ptrdiff_t>(offset);
+  };
+  Bytes many(jpeg.begin(), at(scans[1].second));
+  for (int i = 0; i < 300; ++i) many.insert(many.end(), at(scans[1].first), at(scans[1].second));
+  many.insert(many.end(), at(scans[1].second), jpeg.end());
   const std::string manyFailure = FailureOf(many, 400, 300);
   EXPECT_NE(manyFailure.find("has too many scans"), std::string::npos) << manyFailure;
 
   JpegOptions arithmetic;
   arithmetic.arithmetic = true;
   const Bytes claimed =
-      WithClaimedSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), arithmetic), 22000, 22000);
+      WithFrameSize(EncodeJpeg(64, 64, PhotoRows(64, 64, 2), arithmetic), 22000, 22000);
   EXPECT_NE(FailureOf(claimed, 1920, 1080).find("is truncated"), std::string::npos);
+}
+
+// The process's peak memory use so far; 0 where unknown.
+long PeakKilobytes() {
+#ifdef _WIN32
+  return 0;
+#else
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+#endif
+}
+
+// Arithmetic coding reads a scan without data as zeros and never says so: 128
+// such scans over 65496 x 1144 pixels in 2 KB took 16 s and 492 MB. Over 64
+// rows the coefficients fit what the bytes may ask for, the scans do not.
+TEST(JpegDecodeTest, ArithmeticEmptyScansFailQuickly) {
+  JpegOptions arithmetic;
+  arithmetic.progressive = true;
+  arithmetic.arithmetic = true;
+  arithmetic.lumaH = arithmetic.lumaV = 1;
+  const Bytes jpeg = EncodeJpeg(16, 16, PhotoRows(16, 16, 3), arithmetic);
+  for (const int height : {1144, 64}) {
+    const Bytes bomb = WithEmptyScans(WithFrameSize(jpeg, 65496, height), 128);
+    const long peakBefore = PeakKilobytes();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_NE(FailureOf(bomb, 1920, 1080).find("is truncated"), std::string::npos) << height;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << height;
+    EXPECT_LT(PeakKilobytes() - peakBefore, 100 * 1024) << height;
+  }
 }
 
 }  // namespace

@@ -57,17 +57,6 @@ TEST_P(JpegOrientationTest, ShowsTopLeftOfUprightPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Exif, JpegOrientationTest, ::testing::Range(1, 9));
 
-// `jpeg` with an APP1 segment holding "Exif\0\0" and `tiff` after its start marker.
-Bytes WithExif(const Bytes& jpeg, const Bytes& tiff) {
-  const std::size_t length = 2 + 6 + tiff.size();
-  Bytes out{0xFF, 0xD8, 0xFF, 0xE1, static_cast<std::uint8_t>(length >> 8)};
-  out.push_back(static_cast<std::uint8_t>(length));
-  out.insert(out.end(), {'E', 'x', 'i', 'f', 0, 0});
-  out.insert(out.end(), tiff.begin(), tiff.end());
-  out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
-  return out;
-}
-
 // A malformed Exif block never moves a read outside it and leaves the picture
 // upright; the well-formed one beside them shows the block is read at all.
 TEST(JpegOrientationTest, MalformedExifDecodesUpright) {

@@ -3,6 +3,7 @@
 // clang-format off
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <vector>
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
@@ -48,6 +49,16 @@ class MemoryCompressor {
   unsigned long size_ = 0;
 };
 
+Bytes Cut(const Bytes& bytes, std::size_t begin, std::size_t end) {
+  return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
+               bytes.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+Bytes WithEnd(Bytes jpeg) {
+  jpeg.insert(jpeg.end(), {0xFF, 0xD9});
+  return jpeg;
+}
+
 }  // namespace
 
 Bytes EncodeJpeg(int width, int height, const RowSource& rows, const JpegOptions& options) {
@@ -78,7 +89,70 @@ Bytes EncodeJpeg(int width, int height, const RowSource& rows, const JpegOptions
     }
     jpeg.WriteRow(samples.data());
   }
-  return jpeg.Finish();
+  Bytes bytes = jpeg.Finish();
+  if (options.scans > 0)
+    bytes = WithEnd(Cut(bytes, 0, JpegScans(bytes).at(options.scans - 1).second));
+  if (options.exifOrientation != 1) bytes = WithExifOrientation(bytes, options.exifOrientation);
+  return bytes;
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> JpegScans(const Bytes& jpeg) {
+  std::vector<std::pair<std::size_t, std::size_t>> scans;
+  for (std::size_t i = 2; i + 3 < jpeg.size(); ++i) {
+    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xDA) continue;
+    std::size_t end = i + 2 + (std::size_t{jpeg[i + 2]} << 8 | jpeg[i + 3]);
+    while (end + 1 < jpeg.size() &&
+           !(jpeg[end] == 0xFF && jpeg[end + 1] != 0 && (jpeg[end + 1] & 0xF8) != 0xD0)) {
+      ++end;
+    }
+    scans.emplace_back(i, end);
+    i = end - 1;
+  }
+  return scans;
+}
+
+Bytes WithExif(const Bytes& jpeg, const Bytes& tiff) {
+  const std::size_t length = 2 + 6 + tiff.size();
+  Bytes out{0xFF, 0xD8, 0xFF, 0xE1, static_cast<std::uint8_t>(length >> 8)};
+  out.push_back(static_cast<std::uint8_t>(length));
+  out.insert(out.end(), {'E', 'x', 'i', 'f', 0, 0});
+  out.insert(out.end(), tiff.begin(), tiff.end());
+  out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+  return out;
+}
+
+Bytes WithExifOrientation(const Bytes& jpeg, int orientation) {
+  const auto value = static_cast<std::uint8_t>(orientation);
+  return WithExif(jpeg, {'M',  'M',  0, 42, 0, 0,     0, 8,  // big-endian, IFD0 at 8
+                         0,    1,                            // one entry:
+                         0x01, 0x12, 0, 3,                   // Orientation, SHORT
+                         0,    0,    0, 1,  0, value, 0, 0,  // one value
+                         0,    0,    0, 0});                 // no next IFD
+}
+
+Bytes WithFrameSize(Bytes jpeg, int width, int height) {
+  for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
+    const std::uint8_t code = jpeg[i + 1];
+    if (jpeg[i] == 0xFF && (code == 0xC0 || code == 0xC2 || code == 0xC9 || code == 0xCA)) {
+      jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+      jpeg[i + 6] = static_cast<std::uint8_t>(height);
+      jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+      jpeg[i + 8] = static_cast<std::uint8_t>(width);
+      return jpeg;
+    }
+  }
+  throw std::invalid_argument("no frame header");
+}
+
+Bytes WithEmptyScans(const Bytes& jpeg, int scans) {
+  const std::size_t first = JpegScans(jpeg).at(0).first;
+  const std::size_t headerEnd = first + 2 + (std::size_t{jpeg[first + 2]} << 8 | jpeg[first + 3]);
+  Bytes out = Cut(jpeg, 0, first);
+  for (int i = 0; i < scans; ++i) {
+    out.insert(out.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(first),
+               jpeg.begin() + static_cast<std::ptrdiff_t>(headerEnd));
+  }
+  return WithEnd(std::move(out));
 }
 
 Bytes EncodeFlatCmykJpeg(int width, int height, std::uint8_t c, std::uint8_t m, std::uint8_t y,

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 // jpeglib.h needs size_t and FILE declared first, jerror.h needs jpeglib.h.
@@ -47,6 +48,17 @@ constexpr std::int64_t kMaxArithmeticPixelsPerByte = std::int64_t{1} << 17;
 // every block however little data it holds.
 constexpr int kMaxScans = 128;
 
+// A file of several scans stores the coefficients of every block of the
+// decoded rows, and each scan passes over all blocks of its components. The
+// scans that start a Huffman-coded block's DC spend at least a bit on it: a
+// byte holds at most 8 blocks, each passed over by at most kMaxScans scans.
+// Arithmetic coding may spend far less, and reads a scan without data as zeros
+// without saying so; libjpeg's progressive files spend about a bit a block
+// refining DC, so the same bound keeps them. (A flat colour in a single
+// arithmetic-coded scan, thousands of blocks a byte, has neither the stored
+// coefficients nor a second pass.)
+constexpr std::int64_t kMaxBlockPassesPerByte = 8 * kMaxScans;
+
 // Rows decoded below the visible ones: fancy upsampling and block smoothing
 // read neighbouring rows, and libjpeg treats the last iMCU row (up to 32
 // rows) of a picture specially, so two iMCU rows keep the visible rows equal
@@ -85,10 +97,30 @@ void OnMessage(j_common_ptr info, int level) {
   }
 }
 
-void CountScans(j_common_ptr info) {
-  if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxScans) {
-    Stop(info, "has too many scans");
+// The block passes of the scans read so far; libjpeg calls CountScanWork
+// before reading each iMCU row.
+struct ScanWork {
+  jpeg_progress_mgr manager;  // first: libjpeg's pointer to it leads to the count
+  std::int64_t passes;
+  std::int64_t limit;
+  int scan;
+  JDIMENSION rows;  // iMCU rows of `scan` counted
+};
+
+void CountScanWork(j_common_ptr common) {
+  const auto* info = reinterpret_cast<j_decompress_ptr>(common);
+  if (info->input_scan_number > kMaxScans) Stop(common, "has too many scans");
+  ScanWork& work = *reinterpret_cast<ScanWork*>(info->progress);
+  if (info->input_scan_number != work.scan) {
+    work.scan = info->input_scan_number;
+    work.rows = 0;
   }
+  // An iMCU row of a scan of one component is v_samp_factor rows of its blocks.
+  const int blockRows = info->comps_in_scan == 1 ? info->cur_comp_info[0]->v_samp_factor : 1;
+  work.passes += std::int64_t{info->MCUs_per_row} * info->blocks_in_MCU * blockRows *
+                 (std::int64_t{info->input_iMCU_row} - work.rows);
+  work.rows = info->input_iMCU_row;
+  if (work.passes > work.limit) Stop(common, "is truncated");
 }
 
 void Silence(j_common_ptr) {}
@@ -138,6 +170,37 @@ bool DecodeRegionStep(jpeg_decompress_struct* info, const StoredRegion& region,
   return true;
 }
 
+// The blocks of all components in the rows libjpeg sees.
+std::int64_t BlockCount(const jpeg_decompress_struct& info) {
+  std::int64_t blocks = 0;
+  for (int c = 0; c < info.num_components; ++c) {
+    blocks += std::int64_t{info.comp_info[c].width_in_blocks} * info.comp_info[c].height_in_blocks;
+  }
+  return blocks;
+}
+
+struct Columns {
+  int left, right;
+};
+
+// The stored columns to decode for `region`. libjpeg takes a crop's left edge
+// for the picture's: block smoothing (of progressive files with scans missing)
+// reads the DC values of two blocks either side, fancy upsampling a column
+// either side. So the crop starts two blocks of the widest-block component and
+// a column further left. On the right, smoothing reads the stored blocks past
+// the crop, the upsampler needs one more column and works plainly (unlike a
+// whole decode) on a crop of two chroma columns or fewer.
+Columns CropColumns(const jpeg_decompress_struct& info, const StoredRegion& region,
+                    int storedWidth) {
+  int narrowestSampling = info.max_h_samp_factor;
+  for (int c = 0; c < info.num_components; ++c) {
+    narrowestSampling = std::min(narrowestSampling, info.comp_info[c].h_samp_factor);
+  }
+  const int margin = 2 * 8 * info.max_h_samp_factor / narrowestSampling + 1;
+  const int left = std::max(region.left - margin, 0);
+  return {left, std::min(storedWidth, std::max(region.left + region.width, left + margin) + 1)};
+}
+
 // Adobe writes CMYK inverted; other writers store plain ink amounts.
 void CmykToRgb(std::uint32_t* pixels, std::size_t count, bool inverted) {
   auto* bytes = reinterpret_cast<const unsigned char*>(pixels);
@@ -157,7 +220,8 @@ class JpegDecompressor {
     errors_.manager.emit_message = OnMessage;
     errors_.manager.output_message = Silence;
     errors_.problem = nullptr;
-    progress_.progress_monitor = CountScans;
+    work_.manager.progress_monitor = CountScanWork;
+    work_.limit = std::numeric_limits<std::int64_t>::max();
   }
   ~JpegDecompressor() {
     // Also abandons the rows below the visible part without reading them.
@@ -178,7 +242,7 @@ class JpegDecompressor {
         std::min(layout.height, rows.top + std::max(rows.height, 1) + kRowsBelowVisible);
     const bool shortened = layout.heightAt != 0 && shortHeight < layout.height;
     if (!CreateStep(&info_, file_.Stream(), layout.heightAt, shortened ? shortHeight : 0)) Fail();
-    info_.progress = &progress_;  // after creation, which clears it
+    info_.progress = &work_.manager;  // after creation, which clears it
     if (!ReadHeaderStep(&info_)) Fail();
     if (shortened && (info_.image_height != static_cast<JDIMENSION>(shortHeight) ||
                       info_.image_width != static_cast<JDIMENSION>(layout.width))) {
@@ -192,6 +256,11 @@ class JpegDecompressor {
     if (width * height > maxPixelsPerByte * static_cast<std::int64_t>(file_.Size())) {
       ThrowInvalidPicture(file_.Path(), "is truncated");
     }
+    if (info_.progressive_mode || info_.comps_in_scan < info_.num_components) {
+      work_.limit = kMaxBlockPassesPerByte * static_cast<std::int64_t>(file_.Size());
+      // Refused before libjpeg allocates the coefficients.
+      if (BlockCount(info_) > work_.limit) ThrowInvalidPicture(file_.Path(), "is truncated");
+    }
     const bool cmyk = info_.jpeg_color_space == JCS_CMYK || info_.jpeg_color_space == JCS_YCCK;
     info_.out_color_space = cmyk ? JCS_CMYK : kNativeRgb32;
 
@@ -202,18 +271,12 @@ class JpegDecompressor {
     if (picture.visibleWidth > 0 && picture.visibleHeight > 0) {
       const StoredRegion region =
           StoredRegionOf(orientation, storedWidth, storedHeight, maxWidth, maxHeight);
-      // The chroma upsampler reads one column beyond each side of what it
-      // outputs, replicates the edge columns of a crop, and upsamples plainly
-      // (unlike a whole decode) a crop that leaves it two columns or fewer:
-      // decode at least one iMCU more than needed, and a column either side.
-      const int cropLeft = std::max(region.left - 1, 0);
-      const int cropRight = std::min(
-          storedWidth,
-          std::max(region.left + region.width + 1, cropLeft + 8 * info_.max_h_samp_factor + 1));
+      const Columns crop = CropColumns(info_, region, storedWidth);
       // libjpeg may widen the crop to its block grid, never beyond the picture.
       std::vector<std::uint32_t> row(static_cast<std::size_t>(storedWidth));
-      if (!DecodeRegionStep(&info_, region, orientation, static_cast<JDIMENSION>(cropLeft),
-                            static_cast<JDIMENSION>(cropRight - cropLeft), row.data(), &picture)) {
+      if (!DecodeRegionStep(&info_, region, orientation, static_cast<JDIMENSION>(crop.left),
+                            static_cast<JDIMENSION>(crop.right - crop.left), row.data(),
+                            &picture)) {
         Fail();
       }
     }
@@ -235,7 +298,7 @@ class JpegDecompressor {
   const PictureFile& file_;
   jpeg_decompress_struct info_{};
   JpegErrors errors_{};
-  jpeg_progress_mgr progress_{};
+  ScanWork work_{};
 };
 
 }  // namespace
