@@ -33,6 +33,20 @@ unmount_hanging_share() {
   fusermount -u -z "$share_mount" 2>/dev/null || true
 }
 
+# silent_wav FILE: a valid WAV file of 12 s of silence (8 kHz, 16-bit mono),
+# so that opening it reads far past its first 4 KiB.
+silent_wav() {
+  local bytes=192000
+  le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) \
+    $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+  {
+    printf "RIFF$(le32 $((36 + bytes)))WAVEfmt "
+    printf "$(le32 16)\x01\x00\x01\x00$(le32 8000)$(le32 16000)\x02\x00\x10\x00"
+    printf "data$(le32 $bytes)"
+    head -c "$bytes" /dev/zero
+  } >"$1"
+}
+
 # wait_for_stall NAME: until a read of the file NAME hangs.
 wait_for_stall() {
   for _ in $(seq 1 100); do
