@@ -24,6 +24,8 @@ packages=(
   xscreensaver xautolock
   # tests: a share that stops answering (FUSE)
   fuse3 python3-fusepy
+  # tests: headless Wayland compositors (tests/wayland/compositors.sh), key input on sway
+  sway mutter wtype
 )
 
 # --windows: what the cross build for Windows needs instead (scripts/cross-deps.sh):
