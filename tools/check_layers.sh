@@ -18,6 +18,7 @@ allowed_for() {
     saver/*) echo "core platform settings playback saver" ;;
     about/*) echo "core platform settings about" ;;
     config/*) echo "core platform settings about config" ;;
+    idle/*) echo "core platform idle" ;;
     main/*) echo "*" ;;
     *) echo "" ;;
   esac
