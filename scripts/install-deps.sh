@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev libgif-dev
   libmp3lame-dev libx11-dev libxfixes-dev libxrandr-dev
   libwayland-dev wayland-protocols libxkbcommon-dev
+  # the idle launcher: KDE's idle protocol, the X server's idle counter (SYNC)
+  plasma-wayland-protocols libxext-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev

@@ -5,6 +5,7 @@
 #
 #   start_sway 1280x800 800x600 ...   one output per size, laid left to right
 #   start_mutter [1280x800]           mutter on its own session bus
+#   reset_mutter_idle_time            as if the user pressed a key (mutter only)
 #   as_wayland_user CMD...            CMD as that user, in that session
 #   "${WAYLAND_RUN[@]}" CMD &         the same, where $! must be CMD itself
 #
@@ -97,7 +98,7 @@ start_mutter() {
   local bus="$XDG_RUNTIME_DIR/bus-address" pid="$XDG_RUNTIME_DIR/mutter.pid"
   "${WAYLAND_RUN[@]}" dbus-run-session -- sh -c \
     "echo \$\$ >'$pid'; echo \"\$DBUS_SESSION_BUS_ADDRESS\" >'$bus'; \
-     exec mutter --headless --wayland --no-x11 --virtual-monitor ${1:-1280x800}" \
+     exec env MUTTER_DEBUG_RESET_IDLETIME=1 mutter --headless --wayland --no-x11 --virtual-monitor ${1:-1280x800}" \
     >"$E2E_TMP/mutter.log" 2>&1 &
   wait_for_wayland_socket mutter
   [ -s "$pid" ] || fail "mutter did not start"
@@ -117,4 +118,11 @@ wait_for_bus_name() {
     sleep 0.1
   done
   fail "no owner of $1 on the session bus"
+}
+
+# Mutter takes no input from a client without a remote-desktop session; its
+# idle monitor resets the idle time on request while MUTTER_DEBUG_RESET_IDLETIME is set.
+reset_mutter_idle_time() {
+  as_wayland_user dbus-send --session --print-reply --dest=org.gnome.Mutter.IdleMonitor \
+    /org/gnome/Mutter/IdleMonitor/Core org.gnome.Mutter.IdleMonitor.ResetIdletime >/dev/null
 }
