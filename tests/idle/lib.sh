@@ -16,6 +16,13 @@ echo "\$(date +%s.%N) \$\$" >>"$starts"
 exec sleep 600
 EOT
   chmod 755 "$1" "$1/VostramelSaver.scr"
+  trap 'end_stand_ins; cleanup' EXIT
+}
+
+# A launcher that is killed leaves its saver running, as it would on a desktop.
+end_stand_ins() {
+  local pid
+  for pid in $(cut -d' ' -f2 "$starts"); do kill "$pid" 2>/dev/null || true; done
 }
 
 start_count() { wc -l <"$starts"; }
