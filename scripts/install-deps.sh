@@ -14,8 +14,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
-  # packaging: dpkg-shlibdeps works out the Debian package's dependencies
-  dpkg-dev
+  # packaging: dpkg-shlibdeps works out the Debian package's dependencies; lintian checks it
+  dpkg-dev lintian
   # run: fonts for the dialogs, the General MIDI sound font for MIDI files
   fonts-dejavu-core timgm6mb-soundfont
   # tests: a private X server, real input, screenshots
