@@ -111,9 +111,9 @@ int main(int argc, char* argv[]) {
          QCoreApplication::exit(1);
        }});
   if (source.name == nullptr) {
-    if (!bus.isConnected() && !Set("WAYLAND_DISPLAY") && !Set("DISPLAY")) {
-      return Fail("no session bus and no display (DBUS_SESSION_BUS_ADDRESS, WAYLAND_DISPLAY and "
-                  "DISPLAY name none): run it in a desktop session");
+    if (!bus.isConnected()) {
+      return Fail("no session bus and no display: DBUS_SESSION_BUS_ADDRESS, WAYLAND_DISPLAY and "
+                  "DISPLAY name none that answers; run it in a desktop session");
     }
     return Fail("the desktop tells no idle time: no org.gnome.Mutter.IdleMonitor on the session "
                 "bus, no Wayland idle protocol and no X display with the SYNC extension");
@@ -121,7 +121,11 @@ int main(int argc, char* argv[]) {
 
   Inhibits inhibits;
   std::vector<std::unique_ptr<QObject>> inhibitors;
-  std::string inhibitorNames = "the compositor's own";
+  // The Wayland compositor's idle time honours its idle inhibitors, the X
+  // server's is reset by players; GNOME's idle monitor holds none of its own.
+  std::string inhibitorNames = source.x         ? "the X server's idle time, which players reset"
+                               : source.wayland ? "the compositor's idle inhibitors"
+                                                : "";
   if (bus.isConnected()) {
     auto report = [&launcher, &inhibits](bool Inhibits::*which) {
       return [&launcher, &inhibits, which](bool inhibited) {
@@ -134,12 +138,13 @@ int main(int argc, char* argv[]) {
     inhibitors.push_back(std::make_unique<vs::QueriedInhibit>(
         bus, vs::QueriedInhibit::KdePolicyAgent(), report(&Inhibits::power)));
     auto service = std::make_unique<vs::ScreenSaverService>(bus, report(&Inhibits::own));
-    inhibitorNames = service->Register()
-                         ? "GNOME's and KDE's inhibitors and our own org.freedesktop.ScreenSaver"
-                         : "GNOME's and KDE's inhibitors, the desktop's org.freedesktop.ScreenSaver";
+    inhibitorNames += inhibitorNames.empty() ? "" : ", ";
+    inhibitorNames += service->Register()
+                          ? "GNOME's session manager, KDE's power management and "
+                            "org.freedesktop.ScreenSaver, offered here"
+                          : "GNOME's session manager and KDE's power management "
+                            "(another program offers org.freedesktop.ScreenSaver)";
     inhibitors.push_back(std::move(service));
-  } else if (source.x) {
-    inhibitorNames = "the X server's idle time, which video players reset";
   }
   std::printf("vostramel-saver-idle: idle time from %s; inhibits from %s; starts %s\n", source.name,
               inhibitorNames.c_str(), saver.c_str());

@@ -1,9 +1,12 @@
 # Helpers for the idle launcher's end-to-end tests. Source after
 # tests/e2e/lib.sh.
 
-# stand_in_launcher DIR: the launcher in DIR beside a stand-in saver that
-# writes the time of each start and its pid to $starts and waits to be killed.
+# stand_in_launcher DIR [failing]: the launcher in DIR beside a stand-in saver
+# that writes the time of each start and its pid to $starts and waits to be
+# killed, or, failing, ends at once with status 1 as the saver does without a display.
 stand_in_launcher() {
+  local then="exec sleep 600"
+  [ "${2:-}" = failing ] && then='echo "stand-in saver: no display" >&2; exit 1'
   starts="$E2E_TMP/starts"
   : >"$starts"
   chmod 666 "$starts"
@@ -13,7 +16,7 @@ stand_in_launcher() {
 #!/bin/sh
 [ "\$1" = /s ] || exit 3
 echo "\$(date +%s.%N) \$\$" >>"$starts"
-exec sleep 600
+$then
 EOT
   chmod 755 "$1" "$1/VostramelSaver.scr"
   trap 'end_stand_ins; cleanup' EXIT

@@ -12,6 +12,13 @@ cp "$VS_BUILD/vostramel-saver-idle" "$program/"
 export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-bus"
 unset WAYLAND_DISPLAY
+
+status=0
+DISPLAY= "$program/vostramel-saver-idle" >"$E2E_TMP/none.log" 2>&1 || status=$?
+[ "$status" = 1 ] && [ "$(cat "$E2E_TMP/none.log")" = "vostramel-saver-idle: no session bus and no \
+display: DBUS_SESSION_BUS_ADDRESS, WAYLAND_DISPLAY and DISPLAY name none that answers; run it in a \
+desktop session" ] || fail "without bus and display: status $status, $(cat "$E2E_TMP/none.log")"
+
 "$program/vostramel-saver-idle" --seconds 2 >"$E2E_TMP/launcher.log" 2>&1 &
 E2E_PIDS+=($!)
 wait_for_line "$E2E_TMP/launcher.log" "idle time from the X server's idle time" 10
