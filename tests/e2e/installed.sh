@@ -6,9 +6,11 @@
 
 prefix="$E2E_TMP/prefix"
 cmake --install "$VS_BUILD" --prefix "$prefix" >"$E2E_TMP/install.log"
-for file in bin/vostramel-saver lib/vostramel-saver/VostramelSaver.scr \
+for file in bin/vostramel-saver bin/vostramel-saver-idle lib/vostramel-saver/VostramelSaver.scr \
   lib/vostramel-saver/vostramelsaver.jpg share/applications/vostramel-saver.desktop \
-  share/man/man1/vostramel-saver.1 share/xscreensaver/config/vostramel-saver.xml; do
+  share/man/man1/vostramel-saver.1.gz share/man/man1/vostramel-saver-idle.1.gz \
+  lib/systemd/user/vostramel-saver-idle.service share/vostramel-saver/vostramel-saver-idle.desktop \
+  share/doc/vostramel-saver/copyright share/xscreensaver/config/vostramel-saver.xml; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 chmod -R a-w "$prefix/lib/vostramel-saver"
