@@ -28,6 +28,8 @@ packages=(
   fuse3 python3-fusepy
   # tests: headless Wayland compositors (tests/wayland/compositors.sh), key input on sway
   sway mutter wtype
+  # tests: a systemd user manager with its session bus for the idle launcher's unit
+  systemd dbus-user-session
 )
 
 # --windows: what the cross build for Windows needs instead (scripts/cross-deps.sh):

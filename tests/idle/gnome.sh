@@ -3,6 +3,7 @@
 # idle monitor, inhibits held with the launcher's own org.freedesktop.ScreenSaver
 # (there is no GNOME session manager). A stand-in saver records its starts.
 . "$(dirname "$0")/../e2e/lib.sh"
+WAYLAND_USER=vs-idle
 . "$(dirname "$0")/../wayland/compositors.sh"
 . "$(dirname "$0")/lib.sh"
 

@@ -4,6 +4,7 @@
 # virtual keyboard (wtype). Stand-in savers: one that runs until it is ended,
 # one that ends at once and must not be started again in a loop.
 . "$(dirname "$0")/../e2e/lib.sh"
+WAYLAND_USER=vs-idle
 . "$(dirname "$0")/../wayland/compositors.sh"
 . "$(dirname "$0")/lib.sh"
 

@@ -12,7 +12,8 @@
 # After a start, WAYLAND_DISPLAY and XDG_RUNTIME_DIR (and SWAYSOCK for sway,
 # DBUS_SESSION_BUS_ADDRESS for mutter) name the session in this shell too.
 
-WAYLAND_USER=vs-wayland
+# A test may name its own user, so that nothing aimed at another test's processes reaches it.
+WAYLAND_USER=${WAYLAND_USER:-vs-wayland}
 WAYLAND_RUN=()
 
 # The user exists once per machine; tests running side by side may both make it.
@@ -22,7 +23,7 @@ wayland_user() {
     id -u "$WAYLAND_USER" >/dev/null 2>&1 ||
       useradd --system --user-group --no-create-home --home-dir /nonexistent \
         --shell /usr/sbin/nologin "$WAYLAND_USER"
-  ) 9>/tmp/vs-wayland-user.lock
+  ) 9>"/tmp/$WAYLAND_USER-user.lock"
   chmod 755 "$E2E_TMP"
   WAYLAND_HOME="$E2E_TMP/wayland-home"
   export XDG_RUNTIME_DIR="$E2E_TMP/wayland-runtime"

@@ -1,5 +1,6 @@
 #include "platform/linux/idle/XSyncIdle.h"
 
+#include <QTimer>
 #include <X11/Xlib.h>
 #include <X11/extensions/sync.h>
 
@@ -46,12 +47,12 @@ std::unique_ptr<XSyncIdle> XSyncIdle::Open(std::int32_t idleMilliseconds,
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return nullptr;
   std::unique_ptr<XSyncIdle> idle(new XSyncIdle(display, std::move(callbacks)));
-  if (!idle->CreateAlarms(idleMilliseconds)) return nullptr;
   XSyncIdle* self = idle.get();
   idle->readable_ =
       std::make_unique<QSocketNotifier>(ConnectionNumber(display), QSocketNotifier::Read);
   QObject::connect(idle->readable_.get(), &QSocketNotifier::activated,
                    [self] { self->ReadEvents(); });
+  if (!idle->CreateAlarms(idleMilliseconds)) return nullptr;
   XFlush(display);
   return idle;
 }
@@ -70,6 +71,13 @@ bool XSyncIdle::CreateAlarms(std::int32_t idleMilliseconds) {
   // to 0, which crosses the second alarm's value downwards.
   idleAlarm_ = CreateAlarm(display_, counter, XSyncPositiveTransition, idleMilliseconds);
   activeAlarm_ = CreateAlarm(display_, counter, XSyncNegativeTransition, idleMilliseconds - 1);
+  // A session idle for longer already crosses nothing until the next input.
+  XSyncValue now;
+  if (XSyncQueryCounter(display_, counter, &now) != False &&
+      (XSyncValueHigh32(now) != 0 ||
+       XSyncValueLow32(now) >= static_cast<unsigned>(idleMilliseconds))) {
+    QTimer::singleShot(0, readable_.get(), [this] { callbacks_.idle(); });
+  }
   return idleAlarm_ != None && activeAlarm_ != None;
 }
 
