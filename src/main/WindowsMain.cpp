@@ -1,6 +1,7 @@
 #include "main/SaverProgram.h"
 #include "platform/windows/Win32.h"
 #include "platform/windows/WindowsPlatform.h"
+#include "platform/windows/app/ProgramArguments.h"
 #include "platform/windows/app/Win32Application.h"
 #include "platform/windows/files/KnownFolders.h"
 
