@@ -10,7 +10,7 @@ set(VS_SDL_LIBRARIES SDL2_mixer::SDL2_mixer-static SDL2::SDL2-static)
 
 set(VS_WINDOWS_PLATFORM_DIRS platform/windows platform/windows/app platform/windows/files
     platform/windows/saver platform/windows/dialogs)
-set(VS_WIN32_LIBRARIES user32 gdi32 comctl32 shell32 shlwapi ole32 uuid)
+set(VS_WIN32_LIBRARIES user32 gdi32 comctl32 shell32 shlwapi ole32 uuid wtsapi32)
 set(VS_WINDOWS_RESOURCES)
 if(EXISTS ${VS_SOURCE_ROOT}/platform/windows/resources/VostramelSaver.rc)
   set(VS_WINDOWS_RESOURCES platform/windows/resources/VostramelSaver.rc)
