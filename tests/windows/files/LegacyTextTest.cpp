@@ -1,11 +1,11 @@
-// Files that older Windows programs wrote in the ANSI code page: their text
-// reads in that code page, and what the program writes back is UTF-8.
+// A settings file that an older Windows program wrote in the ANSI code page:
+// its values read in that code page, and what the program writes back is
+// UTF-8. (Play lists: the whole-program test legacy_playlist.sh.)
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/Text.h"
-#include "formats/m3u/M3uPlaylist.h"
 #include "platform/ini/IniProfile.h"
 #include "platform/windows/Win32.h"
 #include "samples/SampleFiles.h"
@@ -47,14 +47,6 @@ TEST_F(LegacyText, ASettingsValueReadsInTheCodePageAndIsWrittenBackInUtf8) {
   ASSERT_EQ(profile.Commit(), std::nullopt);
   EXPECT_EQ(samples::ReadFile(dir / "VostramelSaver.ini"),
             std::string("[VOSTRAMELSAVER]\r\nAUDIOS_FILE_0=C:\\") + kMusica + ".mp3\r\n");
-}
-
-TEST_F(LegacyText, APlayListLineInTheCodePageNamesItsFile) {
-  samples::WriteText(dir / (std::string(kMusica) + ".mp3"), "sound");
-  samples::WriteText(dir / "old.m3u", legacy + ".mp3\r\n");
-  const std::vector<std::string> files = ExpandPlaylist(dir / "old.m3u");
-  ASSERT_EQ(files.size(), 1u);
-  EXPECT_EQ(samples::ReadFile(files.front()), "sound");
 }
 
 }  // namespace
