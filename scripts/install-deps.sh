@@ -35,12 +35,16 @@ packages=(
 # --windows: what the cross build for Windows needs instead (scripts/cross-deps.sh):
 # the mingw-w64 compilers, Wine to run the tests, the tools that unpack and build
 # Debian's source packages of the libraries, GoogleTest's sources, the PE reader that
-# checks the program file's version information and imports.
+# checks the program file's resources and imports; the build machine's compiler, Qt
+# and a font for the tools that draw the splash picture and the icon; a private X
+# server, real input, screenshots and the cursor probe for the whole-program tests.
 if [ "${1:-}" = --windows ]; then
   packages=(
     cmake make dpkg-dev nasm googletest
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 python3-pefile
+    g++ qt6-base-dev fonts-dejavu-core
+    xvfb xauth x11-utils xdotool imagemagick libx11-dev libxfixes-dev
   )
 fi
 

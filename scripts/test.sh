@@ -14,8 +14,8 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 # The Debian package, installed with apt, run end to end, removed.
 bash scripts/package-test.sh build
 
-# The Windows program, with the splash picture the Linux build drew for its
-# whole-program tests.
+# The Windows program, with the splash picture the Linux build drew (the cross
+# build need not draw it again).
 bash scripts/windows-test.sh build-win build-win-deps build/vostramelsaver.jpg
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVS_SANITIZE=ON -DVS_BUILD_BENCH=OFF

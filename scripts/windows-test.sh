@@ -2,14 +2,14 @@
 # Cross-builds the Windows program and its tests, with the libraries of
 # scripts/cross-deps.sh, and runs every test under Wine. Run as root on Debian 12.
 # Usage: windows-test.sh [build folder, default build-win] [libraries folder,
-#        default build-win-deps] [splash picture a Linux build drew, for the
-#        whole-program tests, default build/vostramelsaver.jpg]
+#        default build-win-deps] [splash picture a Linux build drew; without it
+#        the build draws its own]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build-win}")
 deps=$(realpath -m "${2:-$root/build-win-deps}")
-splash=$(realpath -m "${3:-$root/build/vostramelsaver.jpg}")
+splash=${3:+$(realpath -m "$3")}
 jobs=$(nproc)
 
 bash "$root/scripts/cross-deps.sh" "$deps"

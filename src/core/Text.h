@@ -14,4 +14,8 @@ std::string ToLowerAscii(std::string_view text);
 std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// Well-formed UTF-8: no stray or missing continuation byte, no overlong form,
+// no surrogate, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
 }  // namespace vs

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/Conversions.h"
-#include "core/Text.h"
 #include "playback/CentrePicture.h"
+#include "saver/StartMode.h"
 
 namespace vs {
 namespace {
@@ -33,18 +33,20 @@ void frmScreenSaver::Form_Load() {
     if (files.IsOrdinaryFile(log_.Path())) files.DeleteFile(log_.Path());
     log_.WriteLog("Open file");
 
-    const std::string arguments = ToLowerAscii(app_.CommandLine());
-    if (arguments.find('s') != std::string::npos) {
-      StartSaver();
-    } else if (arguments.find('c') != std::string::npos) {
-      log_.WriteLog("c mode");
-      window_->Hide();
-      showConfiguration_();
-      app_.End();
-    } else {
-      log_.WriteLog("Others mode");
-      app_.End();
+    switch (ModeOf(app_.CommandLine())) {
+      case StartMode::kSaver:
+        StartSaver();
+        return;
+      case StartMode::kConfiguration:
+        log_.WriteLog("c mode");
+        window_->Hide();
+        showConfiguration_();
+        break;
+      case StartMode::kOther:
+        log_.WriteLog("Others mode");
+        break;
     }
+    app_.End();
   } catch (const std::exception& failure) {
     log_.WriteLog("Error out in load frmscreensaver object");
     log_.WriteLog(failure.what());

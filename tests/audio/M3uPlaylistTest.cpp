@@ -136,7 +136,7 @@ TEST_F(ExpandPlaylistTest, ReadsEachListOnceWhenListsNameEachOther) {
 
 TEST_F(ExpandPlaylistTest, ReadsAndResolvesNamesInAnyScript) {
   const std::string song = Song("música/Пісня.mp3");
-  // A line in a legacy code page is no UTF-8 name: passed over like a missing file.
+  // A line in a legacy code page is no UTF-8 name; here it names nothing either way.
   const std::string list = List("música/Пісні.m3u8", "m\xFAsica.mp3\nПісня.mp3\n");
   EXPECT_EQ(Native(ExpandPlaylist(list)), Native({song}));
 }

@@ -6,9 +6,6 @@
 start_xvfb 1024x768
 prepare_demo
 
-# The largest absolute 16-bit sample of a raw output file.
-peak() { od -An -v -td2 -w2 "$1" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'; }
-
 for tune in chime.wav bells.mp3 tune.mid; do
   sed -i "s|^TOTAL_AUDIOS_DISPLAY=.*|TOTAL_AUDIOS_DISPLAY=1|; s|^AUDIOS_FILE_0=.*|AUDIOS_FILE_0=$demo/media/$tune|" "$ini"
   output="$E2E_TMP/$tune.raw"
@@ -20,7 +17,7 @@ for tune in chime.wav bells.mp3 tune.mid; do
   xdotool key Escape
   expect_exit $saver 5
   [ -s "$output" ] || fail "$tune: nothing reached the audio output"
-  level=$(peak "$output")
+  level=$(raw_peak "$output")
   [ "$level" -gt 1000 ] || fail "$tune: the output is silent (peak $level)"
   grep -q "Error out in audio object" "$program/VostramelSaver.log" && fail "$tune: audio failed"
   echo "$tune: peak $level"

@@ -165,6 +165,9 @@ wait_for_splash() {
   fail "the splash is not at $1,$2, see $E2E_TMP/screen.png"
 }
 
+# raw_peak FILE: the largest absolute 16-bit sample of a raw audio file.
+raw_peak() { od -An -v -td2 -w2 "$1" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'; }
+
 # recording_status FILE: the path of a script that runs its arguments,
 # passes SIGTERM on to them and writes their exit status to FILE; for hosts
 # that start the saver themselves.

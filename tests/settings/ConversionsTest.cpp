@@ -4,9 +4,21 @@
 #include "core/Extension.h"
 #include "core/RuntimeFailure.h"
 #include "core/StringArray.h"
+#include "core/Text.h"
 
 namespace vs {
 namespace {
+
+// Text that fails this is read as an older program's ANSI code page on Windows.
+TEST(IsValidUtf8, TellsWellFormedUtf8FromLegacyBytes) {
+  for (const char* good : {"", "plain", "m\u00fasica", "\u65e5\u672c", "\U0010FFFF", "\uFFFD"}) {
+    EXPECT_TRUE(IsValidUtf8(good)) << good;
+  }
+  for (const char* bad : {"m\xFAsica", "\xC3", "\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80",
+                          "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xE6\x97", "\x80"}) {
+    EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+  }
+}
 
 TEST(Conversions, AcceptsDecimalsWithSignBlanksAndPointFractionsRoundingHalvesToEven) {
   EXPECT_EQ(ToInt16("1000"), 1000);

@@ -14,9 +14,11 @@ bool CreateDirectories(const std::string& directory);
 // either the old file or the new one: the content goes to a temporary file in
 // the same folder, is flushed, then renamed over the old file. On POSIX the old
 // file's permission bits and owner are kept and a symbolic link is followed,
-// not replaced; on Windows the new file has its folder's inherited access.
-// Creates the folder when missing. Returns false, with the old file
-// untouched, no temporary file left and errno telling why, on any failure.
+// not replaced; on Windows the old file's attributes and security descriptor
+// are kept, and a replace that finds the file held open by another program is
+// tried again for about a second. Creates the folder when missing. Returns
+// false, with the old file untouched, no temporary file left and errno
+// telling why, on any failure.
 bool ReplaceFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace vs

@@ -10,6 +10,7 @@
 #include "core/Extension.h"
 #include "core/Text.h"
 #include "core/Utf8Path.h"
+#include "formats/io/LegacyText.h"
 
 namespace vs {
 namespace {
@@ -45,12 +46,7 @@ bool IsFile(const fs::path& path) {
 // The file an entry names, if it exists. Lists written on Windows separate folders with
 // backslashes; try them as slashes when the entry as written names nothing.
 std::optional<fs::path> Resolve(const fs::path& folder, const std::string& entry) {
-  fs::path path;
-  try {
-    path = folder / PathOfUtf8(entry);
-  } catch (const fs::filesystem_error&) {
-    return std::nullopt;  // not UTF-8 (a list in a legacy code page): Windows cannot name it
-  }
+  fs::path path = folder / PathOfUtf8(entry);
   if (IsFile(path)) return path;
   if (entry.find('\\') == std::string::npos) return std::nullopt;
   std::string slashed = entry;
@@ -76,9 +72,10 @@ class Expander {
     const std::string text = ReadHead(list, kMaxPlaylistBytes - bytesRead_);
     bytesRead_ += text.size();
     const fs::path folder = list.parent_path();
-    for (const std::string& entry : ParseM3u(text)) {
+    for (const std::string& line : ParseM3u(text)) {
       if (entriesSeen_ == kMaxPlaylistEntries) return;
       ++entriesSeen_;
+      const std::string entry = Utf8OfLegacyText(line);
       if (IsUrl(entry)) continue;
       const std::optional<fs::path> path = Resolve(folder, entry);
       if (!path) continue;

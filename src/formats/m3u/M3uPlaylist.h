@@ -17,7 +17,8 @@ inline constexpr std::size_t kMaxPlaylistBytes = 8u << 20;
 // mark and CR/LF line ends removed, surrounding blanks trimmed.
 std::vector<std::string> ParseM3u(std::string_view text);
 
-// The playable files a list names, in order: entries resolved against the list's folder, nested
+// The playable files a list names, in order: entries (in UTF-8, or on Windows in the system's
+// ANSI code page as older players wrote them) resolved against the list's folder, nested
 // lists expanded in place where first named (a list named again, or naming itself, is passed
 // over), URLs and missing files passed over. Empty when the list cannot be read or names nothing.
 std::vector<std::string> ExpandPlaylist(const std::string& listPath);

@@ -6,6 +6,7 @@
 
 #include "core/Paths.h"
 #include "formats/io/AtomicReplace.h"
+#include "formats/io/LegacyText.h"
 
 namespace vs {
 namespace {
@@ -65,7 +66,8 @@ std::string IniProfile::GetPrivateProfileString(const std::string& section, cons
                                                 std::size_t bufferSize,
                                                 const std::string& fileName) {
   const std::optional<std::string_view> value = Load(Resolve(fileName)).document.Find(section, key);
-  return CutToBuffer(value ? Unquoted(*value) : defaultValue, bufferSize);
+  // A value that an older program wrote in the ANSI code page is read in it.
+  return CutToBuffer(value ? Utf8OfLegacyText(Unquoted(*value)) : defaultValue, bufferSize);
 }
 
 void IniProfile::WritePrivateProfileString(const std::string& section, const std::string& key,

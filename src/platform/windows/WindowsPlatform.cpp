@@ -25,7 +25,7 @@ std::unique_ptr<SaverWindow> WindowsPlatform::CreateSaverWindow(SaverEvents& eve
 
 std::unique_ptr<ConfigurationView> WindowsPlatform::CreateConfigurationView(
     ConfigurationEvents& events) {
-  return CreateWin32ConfigurationView(events);
+  return CreateWin32ConfigurationView(events, SettingsWindowOf(app_.CommandLine()));
 }
 
 std::unique_ptr<AboutView> WindowsPlatform::CreateAboutView(AboutEvents& events) {

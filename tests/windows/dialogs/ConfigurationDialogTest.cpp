@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -105,9 +106,36 @@ TEST_F(ConfigurationDialogTest, CaptionsAreExactAndTheDialogHasNoControlBox) {
   EXPECT_TRUE(GetWindowLongW(Item(kTxtTimer), GWL_STYLE) & ES_READONLY);
   const LONG style = GetWindowLongW(dialog, GWL_STYLE);
   EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_FALSE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-  // Owned: no task bar button.
-  EXPECT_NE(GetWindow(dialog, GW_OWNER), nullptr);
+}
+
+// Windows passes the Screen Saver Settings window as "/c:HWND", in decimal.
+TEST(SettingsWindowTest, OnlyANumberThatNamesAWindowIsTheOwner) {
+  const HWND settings = CreateWindowExW(0, L"STATIC", L"Settings", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                        nullptr, nullptr, nullptr);
+  const std::string number = std::to_string(reinterpret_cast<std::uintptr_t>(settings));
+  EXPECT_EQ(SettingsWindowOf("/c:" + number), settings);
+  EXPECT_EQ(SettingsWindowOf("-C:" + number + " more"), settings);
+  EXPECT_EQ(SettingsWindowOf("/c"), nullptr);
+  EXPECT_EQ(SettingsWindowOf("/c:"), nullptr);
+  EXPECT_EQ(SettingsWindowOf("/c:x" + number), nullptr);
+  DestroyWindow(settings);
+  EXPECT_EQ(SettingsWindowOf("/c:" + number), nullptr);
+}
+
+// Without the Settings window, the dialog stands for the program: a window of
+// its own with a task bar button, so that it cannot get lost behind others.
+TEST_F(ConfigurationDialogTest, AloneItHasATaskBarButton) {
+  HWND owner = dialog;
+  LONG_PTR exStyle = 0;
+  test::WhenShown(dialog, [&] {
+    owner = GetWindow(dialog, GW_OWNER);
+    exStyle = GetWindowLongPtrW(dialog, GWL_EXSTYLE);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+  });
+  view->ShowModal();
+  EXPECT_EQ(owner, nullptr);
+  EXPECT_TRUE(exStyle & WS_EX_APPWINDOW);
+  EXPECT_FALSE(exStyle & WS_EX_TOOLWINDOW);
 }
 
 struct ToolTipSearch {

@@ -5,10 +5,7 @@
 . "$VS_SOURCE/tests/e2e/lib.sh"
 . "$(dirname "$0")/wine.sh"
 
-start_xvfb 1024x768
-program="$E2E_TMP/program"
-wine_install_program "$program"
-log="$program/VostramelSaver.log"
+wine_program_on_xvfb
 /usr/bin/convert -size 1100x800 xc:'#3366cc' "BMP3:$E2E_TMP/cover.bmp"
 cover=$(wine_windows_path "$E2E_TMP/cover.bmp")
 settings=$(wine_settings)

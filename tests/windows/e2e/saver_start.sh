@@ -6,30 +6,14 @@
 . "$VS_SOURCE/tests/e2e/lib.sh"
 . "$(dirname "$0")/wine.sh"
 
-start_xvfb 1024x768
-program="$E2E_TMP/program"
-wine_install_program "$program"
+wine_program_on_xvfb
 settings=$(wine_settings)
 rm -f "$settings"
-log="$program/VostramelSaver.log"
 start_lines=("Open file" "s mode" "load loadini" "sucessfully loadini" 5000 5000
   "Error out in audio object" "Subscript out of range: the list has no elements"
   "Error to play audio. VostramelSaver will disable audio play back. Please check your audio setting")
 
-# start_saver: the saver running, its start-up over (audio off without music).
-start_saver() {
-  rm -f "$log"
-  wine_start "$program/VostramelSaver.scr" /s
-  saver=$wine_pid
-  window=$(wait_for_window VostramelSaver)
-  for _ in $(seq 1 100); do
-    grep -q "^Error to play audio" "$log" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "the saver's start-up did not end"
-}
-
-start_saver
+wine_start_saver
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1024,768" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$(cursor_state)" = hidden ] || fail "the cursor is not hidden"
@@ -56,7 +40,7 @@ expect_exit "$saver" 10
 
 # The system closing the window (taskkill without /f sends WM_CLOSE) ends
 # the saver as a key does.
-start_saver
+wine_start_saver
 wine taskkill /im VostramelSaver.scr >/dev/null 2>&1
 expect_exit "$saver" 10
 [ "$(cursor_state)" = visible ] || fail "the cursor is still hidden after a close"

@@ -17,6 +17,30 @@ start_xvfb_two_heads() {
   launch_xvfb -extension RANDR +xinerama -screen 0 1024x768x24 -screen 1 800x600x24
 }
 
+# wine_program_on_xvfb [FOLDER]: a private 1024x768 X server, and a copy of the
+# program with its splash picture in $program ($E2E_TMP/FOLDER, by default
+# "program"), so that its log is $log.
+wine_program_on_xvfb() {
+  start_xvfb 1024x768
+  program="$E2E_TMP/${1:-program}"
+  install_program "$program"
+  log="$program/VostramelSaver.log"
+}
+
+# wine_start_saver: the program in $program running as the saver, its start-up
+# over (audio off without music); its process id in $saver, its window $window.
+wine_start_saver() {
+  rm -f "$log"
+  wine_start "$program/VostramelSaver.scr" /s
+  saver=$wine_pid
+  window=$(wait_for_window VostramelSaver)
+  for _ in $(seq 1 100); do
+    grep -q "^Error to play audio" "$log" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the saver's start-up did not end"
+}
+
 # wine_start PROGRAM ARGS...: starts a Windows program in the background; its
 # process id in $wine_pid. Wine's complaint about a missing 32-bit part is
 # dropped.
@@ -50,18 +74,6 @@ wine_appdata() {
 
 # wine_settings: the Unix path of the program's settings file in the prefix.
 wine_settings() { echo "$(wine_appdata)/VostramelSaver.ini"; }
-
-# wine_install_program DIR: a copy of the program and its splash picture
-# (VS_SPLASH: the cross build draws none), so the log lands in DIR.
-wine_install_program() {
-  if [ ! -f "${VS_SPLASH:-}" ]; then
-    echo "skipped: no splash picture (configure with -DVS_SPLASH_PICTURE=FILE)"
-    exit 77
-  fi
-  mkdir -p "$1"
-  cp "$VS_BUILD/VostramelSaver.scr" "$1/"
-  cp "$VS_SPLASH" "$1/vostramelsaver.jpg"
-}
 
 # cursor_state: "hidden" or "visible", from a probe the host's compiler
 # builds on first use (the cross build makes Windows programs only).

@@ -12,7 +12,7 @@ WINDOWS_OWN = {
     "dinput8.dll", "dwmapi.dll", "dxgi.dll", "gdi32.dll", "hid.dll", "imm32.dll",
     "kernel32.dll", "msvcrt.dll", "ole32.dll", "oleaut32.dll", "setupapi.dll",
     "shcore.dll", "shell32.dll", "shlwapi.dll", "ucrtbase.dll", "user32.dll",
-    "uxtheme.dll", "version.dll", "winmm.dll", "ws2_32.dll",
+    "uxtheme.dll", "version.dll", "winmm.dll", "ws2_32.dll", "wtsapi32.dll",
 }
 
 pe = pefile.PE(sys.argv[1], fast_load=True)

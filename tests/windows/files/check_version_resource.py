@@ -1,4 +1,5 @@
-"""Reads the version information and the manifest back from the built program file.
+"""Reads the version information, the manifest, the saver's name for the Screen
+Saver Settings and the icon back from the built program file.
 
 Usage: check_version_resource.py PROGRAM.scr MAKER_HEADER
 The maker's name and web address are the About box's, taken from MAKER_HEADER.
@@ -78,6 +79,32 @@ if manifests:
     expect("common controls", controls, ["6.0.0.0"])
     systems = {e.get("Id") for e in root.iter() if e.tag.endswith("supportedOS")}
     expect("Windows 10 and 11 supported", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" in systems, True)
+
+
+def resources(kind):
+    """The entries of one resource type, by id."""
+    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        if entry.id == pefile.RESOURCE_TYPE[kind]:
+            return {item.id: item for item in entry.directory.entries}
+    return {}
+
+
+# Windows' Screen Saver Settings list names a saver by its string 1.
+names = {}
+for block in resources("RT_STRING").values():
+    names.update(getattr(block.directory, "strings", {}))
+expect("string 1", names.get(1), "Vostramel Saver")
+
+# The first icon group is the file's icon: every size the shell asks for, with alpha.
+groups = resources("RT_GROUP_ICON")
+expect("icon groups", list(groups), [100])
+if groups:
+    data = groups[100].directory.entries[0].data.struct
+    group = pe.get_data(data.OffsetToData, data.Size)
+    count = int.from_bytes(group[4:6], "little")
+    entries = [group[6 + 14 * i: 20 + 14 * i] for i in range(count)]
+    expect("icon sizes", sorted(entry[0] or 256 for entry in entries), [16, 24, 32, 48, 64, 256])
+    expect("icon depths", {int.from_bytes(entry[6:8], "little") for entry in entries}, {32})
 
 for failure in failures:
     print(failure)

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "SaverTestSupport.h"
+// After the Windows headers it needs.
+#include <wtsapi32.h>
+
 #include "core/RuntimeFailure.h"
 #include "platform/windows/app/Win32Application.h"
 #include "platform/windows/saver/Win32SaverWindow.h"
@@ -258,6 +261,51 @@ TEST_F(Win32Saver, ClosingTheWindowOtherThanByEndingTheProgramIsAnUnload) {
   SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(CallsButMoves(), (std::vector<std::string>{"Form_Unload", "Form_Unload"}));
   EXPECT_TRUE(IsWindow(window.Handle()));
+}
+
+// As Windows' own savers end: when the session locks, the machine sleeps or
+// another program becomes the active one, but only once the saver is up.
+TEST_F(Win32Saver, LockSleepAndLosingTheActivationEndItOnceItIsUp) {
+  const auto withdraw = [&] {
+    SendMessageW(window.Handle(), WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    SendMessageW(window.Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    SendMessageW(window.Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  };
+  withdraw();
+  EXPECT_EQ(CallsButMoves(), std::vector<std::string>{});
+  Show();
+  SendMessageW(window.Handle(), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+  SendMessageW(window.Handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  SendMessageW(window.Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(CallsButMoves(), std::vector<std::string>{});
+  withdraw();
+  EXPECT_EQ(CallsButMoves(),
+            (std::vector<std::string>{"Form_Unload", "Form_Unload", "Form_Unload"}));
+}
+
+// A second saver would start over this one, and a close command would bypass
+// the saver's own end.
+TEST_F(Win32Saver, WindowsOwnSaverStartAndCloseCommandAreSwallowedWhileItRuns) {
+  Show();
+  SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+  SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  DeliverQueued();
+  EXPECT_EQ(CallsButMoves(), std::vector<std::string>{});
+  EXPECT_TRUE(IsWindowVisible(window.Handle()));
+}
+
+TEST_F(Win32Saver, ADisplayChangeCoversThePrimaryMonitorAgainForTheNextPicture) {
+  Show();
+  ::SetWindowPos(window.Handle(), nullptr, 40, 30, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(window.Handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  RECT area{};
+  GetWindowRect(window.Handle(), &area);
+  EXPECT_EQ(area.left, 0);
+  EXPECT_EQ(area.top, 0);
+  EXPECT_EQ(area.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(area.bottom, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(window.WidthTwips(), window.ScreenWidthTwips());
+  EXPECT_EQ(window.HeightTwips(), window.ScreenHeightTwips());
 }
 
 TEST_F(Win32Saver, EveryOtherMonitorHasABlackTopMostCoverWhoseMouseReachesTheForm) {

@@ -42,6 +42,44 @@ HANDLE CreateUniqueFile(const std::string& prefix, std::wstring& created) {
   return INVALID_HANDLE_VALUE;
 }
 
+// Another program may hold the file a moment: an antivirus or the search
+// indexer opening the fresh file, a backup reading it.
+bool IsMomentary(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+         error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+         error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+}
+
+// Puts `temporary` in the place of `path`; ERROR_SUCCESS or why not.
+DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& path) {
+  // An existing file keeps its attributes and security descriptor.
+  if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    if (ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+      return ERROR_SUCCESS;
+    }
+    // Otherwise the old file is out of the way and the move below can follow.
+    if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) return GetLastError();
+  }
+  if (MoveFileExW(temporary.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return ERROR_SUCCESS;
+  }
+  return GetLastError();
+}
+
+// For about a second while the failure is a momentary one.
+DWORD MoveIntoPlaceRetrying(const std::wstring& temporary, const std::wstring& path) {
+  constexpr int kAttempts = 20;
+  constexpr DWORD kPauseMs = 50;
+  DWORD error = MoveIntoPlace(temporary, path);
+  for (int attempt = 1; attempt < kAttempts && IsMomentary(error); ++attempt) {
+    Sleep(kPauseMs);
+    error = MoveIntoPlace(temporary, path);
+  }
+  return error;
+}
+
 }  // namespace
 
 bool CreateDirectories(const std::string& directory) {
@@ -65,6 +103,12 @@ bool CreateDirectories(const std::string& directory) {
 bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   const std::string directory = ParentDirectory(path);
   if (!CreateDirectories(directory)) return false;
+  // Not a file: no replace would put one there, however often tried.
+  const DWORD existing = GetFileAttributesW(WideName(path).c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+    errno = EISDIR;
+    return false;
+  }
 
   std::wstring temporary;
   const HANDLE file =
@@ -74,10 +118,9 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   bool ok = WriteAll(file, content) && FlushFileBuffers(file);
   DWORD error = ok ? ERROR_SUCCESS : GetLastError();
   CloseHandle(file);
-  if (ok && !MoveFileExW(temporary.c_str(), WideName(path).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ok = false;
-    error = GetLastError();
+  if (ok) {
+    error = MoveIntoPlaceRetrying(temporary, WideName(path));
+    ok = error == ERROR_SUCCESS;
   }
   if (!ok) {
     DeleteFileW(temporary.c_str());

@@ -1,10 +1,7 @@
 #include "platform/windows/app/Win32Application.h"
 
-#include <shellapi.h>
-
 #include <utility>
 
-#include "formats/io/windows/WideNames.h"
 #include "platform/events/Dispatch.h"
 
 namespace vs {
@@ -116,18 +113,6 @@ bool Win32Application::GetInputState() {
   const bool waiting = inputWaiting_ || ::GetInputState() != FALSE;
   inputWaiting_ = false;
   return waiting;
-}
-
-std::string ProgramArguments() {
-  int count = 0;
-  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::string joined;
-  for (int i = 1; words != nullptr && i < count; ++i) {
-    if (i > 1) joined += ' ';
-    joined += Utf8Name(words[i]);
-  }
-  LocalFree(words);
-  return joined;
 }
 
 }  // namespace vs

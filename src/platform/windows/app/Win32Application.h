@@ -56,8 +56,4 @@ class Win32Application : public Application, public EventWait {
   std::deque<std::function<void()>> tasks_;
 };
 
-// The arguments of the running program, without its own path, joined by
-// single blanks, in UTF-8.
-std::string ProgramArguments();
-
 }  // namespace vs

@@ -22,8 +22,8 @@ std::string ProcessDirectory() {
 
 class Win32ConfigurationView : public ConfigurationView {
  public:
-  explicit Win32ConfigurationView(ConfigurationEvents& events)
-      : window_(form::kWindow, [this] { window_.Close(); }),
+  Win32ConfigurationView(ConfigurationEvents& events, HWND owner)
+      : window_(form::kWindow, [this] { window_.Close(); }, owner),
         drives_(dialogs::ListDrives(), ProcessDirectory()),
         drive1_(
             window_, dialogs::kDrive1, form::kDrive1, drives_,
@@ -114,8 +114,9 @@ class Win32ConfigurationView : public ConfigurationView {
 
 }  // namespace
 
-std::unique_ptr<ConfigurationView> CreateWin32ConfigurationView(ConfigurationEvents& events) {
-  return std::make_unique<Win32ConfigurationView>(events);
+std::unique_ptr<ConfigurationView> CreateWin32ConfigurationView(ConfigurationEvents& events,
+                                                                HWND owner) {
+  return std::make_unique<Win32ConfigurationView>(events, owner);
 }
 
 }  // namespace vs

@@ -9,11 +9,11 @@
 #include "platform/events/Dispatch.h"
 #include "platform/windows/app/ObjectWindow.h"
 #include "platform/windows/dialogs/DialogFont.h"
+#include "platform/windows/resources/ResourceIds.h"
 
 namespace vs::dialogs {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"VostramelSaverDialog";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Room for the drop-down list of a combo box, in fields.
@@ -29,7 +29,7 @@ void RegisterOnce() {
   static const bool registered = [] {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    RegisterObjectClass(kWindowClass, &ObjectWindowProc<FixedWindow>, 0,
+    RegisterObjectClass(kDialogWindowClass, &ObjectWindowProc<FixedWindow>, 0,
                         reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1));
     return true;
   }();
@@ -74,14 +74,12 @@ std::string WindowTextOf(HWND window) {
   return Utf8Name(text);
 }
 
-FixedWindow::FixedWindow(const design::Window& design, std::function<void()> onClose)
-    : onClose_(std::move(onClose)), client_{0, 0, design.width, design.height} {
+FixedWindow::FixedWindow(const design::Window& design, std::function<void()> onClose, HWND owner)
+    : onClose_(std::move(onClose)), client_{0, 0, design.width, design.height}, owner_(owner) {
   RegisterOnce();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  owner_ = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                           nullptr);
-  window_ = CreateWindowExW(kExStyle, kWindowClass, WideName(design.caption).c_str(), kStyle, 0, 0,
-                            0, 0, owner_, nullptr, instance, this);
+  window_ = CreateWindowExW(kExStyle, kDialogWindowClass, WideName(design.caption).c_str(), kStyle,
+                            0, 0, 0, 0, owner_, nullptr, instance, this);
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
@@ -95,7 +93,6 @@ FixedWindow::~FixedWindow() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
-  if (owner_ != nullptr) DestroyWindow(owner_);
   if (font_ != nullptr) DeleteObject(font_);
 }
 
@@ -155,11 +152,22 @@ void FixedWindow::SetTabOrder(const std::vector<HWND>& order) {
 }
 
 void FixedWindow::ShowModal(HWND focus) {
-  HWND opener = GetActiveWindow();
-  if (opener == window_ || (opener != nullptr && !IsWindowVisible(opener))) opener = nullptr;
-  // Owned windows stay above their owner and have no task bar button.
-  SetWindowLongPtrW(window_, GWLP_HWNDPARENT,
-                    reinterpret_cast<LONG_PTR>(opener != nullptr ? opener : owner_));
+  HWND opener = owner_;
+  if (opener == nullptr) {
+    opener = GetActiveWindow();
+    if (opener == window_ || (opener != nullptr && !IsWindowVisible(opener))) opener = nullptr;
+    // Owned windows stay above their owner.
+    SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(opener));
+  }
+  // Without an owner the window stands for the program: a task bar button with its icon.
+  const LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  SetWindowLongPtrW(window_, GWL_EXSTYLE,
+                    opener != nullptr ? exStyle & ~WS_EX_APPWINDOW : exStyle | WS_EX_APPWINDOW);
+  if (opener == nullptr) {
+    SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(VS_PROGRAM_ICON))));
+  }
   Layout(dpi_);  // the font fitted to the captions now shown
   CentreOver(opener);
   if (opener != nullptr) EnableWindow(opener, FALSE);

@@ -22,14 +22,18 @@ struct Notifications {
   std::function<void()> fontChanged;                       // after the font changed
 };
 
+// The dialogs' window class.
+inline constexpr wchar_t kDialogWindowClass[] = L"VostramelSaverDialog";
+
 // A fixed-size modal window without control box, default or cancel button,
-// laid out in twips at the window's DPI, in the system's dialog font, kept out
-// of the task bar. Tab, Shift+Tab, arrows and access keys move as in a dialog.
-// A close command of the window system calls onClose, as the window's own
-// button would.
+// laid out in twips at the window's DPI, in the system's dialog font. Tab,
+// Shift+Tab, arrows and access keys move as in a dialog. A close command of
+// the window system calls onClose, as the window's own button would.
 class FixedWindow {
  public:
-  FixedWindow(const design::Window& design, std::function<void()> onClose);
+  // Owned by and modal to `owner` when given, which may be another program's
+  // window; otherwise by the window active when it is shown, if any.
+  FixedWindow(const design::Window& design, std::function<void()> onClose, HWND owner = nullptr);
   ~FixedWindow();
   FixedWindow(const FixedWindow&) = delete;
   FixedWindow& operator=(const FixedWindow&) = delete;
@@ -52,8 +56,9 @@ class FixedWindow {
     for (const design::Control* control : order) controls.push_back(Find(control->name));
     SetTabOrder(controls);
   }
-  // Shows the window centred over the active window (or its screen's work area
-  // when none), focus on `focus`, and runs its messages until Close.
+  // Shows the window centred over its owner (or its screen's work area when it
+  // has none, with a task bar button), focus on `focus`, and runs its
+  // messages until Close.
   void ShowModal(HWND focus);
   // Ends ShowModal; the window raises no event afterwards.
   void Close();
@@ -87,7 +92,7 @@ class FixedWindow {
 
   std::function<void()> onClose_;
   TwipRect client_;
-  HWND owner_ = nullptr;  // hidden: an owned window has no task bar button
+  HWND owner_;  // fixed at creation, or none
   HWND window_ = nullptr;
   HWND toolTips_ = nullptr;
   HFONT font_ = nullptr;

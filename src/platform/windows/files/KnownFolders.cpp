@@ -30,18 +30,19 @@ bool CanCreateFilesIn(const std::string& directory) {
 
 }  // namespace
 
-std::string ProgramDirectory() {
+std::wstring ProgramFilePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      break;
+      return path;
     }
     path.resize(path.size() * 2);
   }
-  return ParentDirectory(Utf8Name(path));
 }
+
+std::string ProgramDirectory() { return ParentDirectory(Utf8Name(ProgramFilePath())); }
 
 std::string SettingsDirectory() {
   const std::string roaming = KnownFolder(FOLDERID_RoamingAppData);

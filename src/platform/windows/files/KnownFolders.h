@@ -4,6 +4,8 @@
 
 namespace vs {
 
+// The running program file's full path, in the form the system started it by.
+std::wstring ProgramFilePath();
 // The folder of the running program file, without a trailing separator.
 std::string ProgramDirectory();
 

@@ -1,5 +1,7 @@
 #include "platform/windows/saver/Win32SaverWindow.h"
 
+#include <wtsapi32.h>
+
 #include <utility>
 
 namespace vs {
@@ -7,6 +9,17 @@ namespace {
 
 constexpr std::int32_t kTimer1DesignInterval = 2000;
 constexpr std::int32_t kTimer2DesignInterval = 200;
+// Sent to the form when another program's window became the foreground one.
+constexpr UINT kForegroundTaken = WM_APP + 1;
+
+// The form whose foreground the hook watches; a process has one saver.
+HWND watchingForm = nullptr;
+
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+  if (window != nullptr && watchingForm != nullptr) {
+    SendMessageW(watchingForm, kForegroundTaken, 0, 0);
+  }
+}
 
 HWND InsertAfter(int insertAfter) {
   return insertAfter == SaverWindow::kHwndTopmost ? HWND_TOPMOST
@@ -55,6 +68,13 @@ Win32SaverWindow::Win32SaverWindow(SaverEvents& events, EventWait& eventWait,
               Raise("frmScreenSaver.Timer2_Timer", &SaverEvents::Timer2_Timer)),
       covers_(window_.Get(), MouseHandler()) {}
 
+Win32SaverWindow::~Win32SaverWindow() {
+  if (!up_) return;
+  UnhookWinEvent(foregroundHook_);
+  watchingForm = nullptr;
+  WTSUnRegisterSessionNotification(window_.Get());
+}
+
 HWND Win32SaverWindow::CreateForm() {
   WindowPlace place;
   // Kept out of the task bar; SetWindowPos makes it top-most.
@@ -101,7 +121,35 @@ void Win32SaverWindow::SetWindowPos(int insertAfter, int x, int y, int cx, int c
     SetForegroundWindow(window_.Get());
     SetActiveWindow(window_.Get());
     SetFocus(window_.Get());
+    BecomeUp();
   }
+}
+
+void Win32SaverWindow::BecomeUp() {
+  if (up_) return;
+  up_ = true;
+  // Keys typed into a window the saver hides would go where the user cannot
+  // see them: another program in front ends the saver.
+  watchingForm = window_.Get();
+  foregroundHook_ =
+      SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &ForegroundChanged,
+                      0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+  // Locking the session ends it too, so that no music plays behind the lock.
+  WTSRegisterSessionNotification(window_.Get(), NOTIFY_FOR_THIS_SESSION);
+}
+
+void Win32SaverWindow::Withdrawn() {
+  if (up_) Raise("frmScreenSaver.Form_Unload", &SaverEvents::Form_Unload)();
+}
+
+void Win32SaverWindow::FollowTheScreens() {
+  if (!up_) return;
+  // The primary monitor may have a new size or place: the form covers it
+  // again, and the next picture is centred on the form's new size.
+  const RECT screen = Screen();
+  ::SetWindowPos(window_.Get(), nullptr, screen.left, screen.top, screen.right - screen.left,
+                 screen.bottom - screen.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  covers_.Update();
 }
 
 int Win32SaverWindow::ScreenWidthTwips() const {
@@ -161,8 +209,25 @@ LRESULT Win32SaverWindow::Message(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ENDSESSION:
       if (wParam) Raise("frmScreenSaver.Form_Unload", &SaverEvents::Form_Unload)();
       return 0;
+    case WM_SYSCOMMAND:
+      // Windows' own start of a saver, and its close command, while one runs.
+      if (up_ && ((wParam & 0xFFF0) == SC_SCREENSAVE || (wParam & 0xFFF0) == SC_CLOSE)) return 0;
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ACTIVATEAPP:
+      if (!wParam) Withdrawn();
+      return 0;
+    case kForegroundTaken:
+      Withdrawn();
+      return 0;
+    case WM_WTSSESSION_CHANGE:
+      if (wParam == WTS_SESSION_LOCK || wParam == WTS_SESSION_LOGOFF) Withdrawn();
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMSUSPEND) Withdrawn();
+      return TRUE;
     case WM_DISPLAYCHANGE:
-      covers_.Update();
+    case WM_DPICHANGED:
+      FollowTheScreens();
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);

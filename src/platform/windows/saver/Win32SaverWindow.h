@@ -23,6 +23,7 @@ class Win32SaverWindow : public SaverWindow {
  public:
   // Pictures are decoded while `eventWait` keeps delivering messages.
   Win32SaverWindow(SaverEvents& events, EventWait& eventWait, std::unique_ptr<MediaPlayer> player);
+  ~Win32SaverWindow() override;
   // Its windows hold its address.
   Win32SaverWindow(const Win32SaverWindow&) = delete;
   Win32SaverWindow& operator=(const Win32SaverWindow&) = delete;
@@ -61,6 +62,12 @@ class Win32SaverWindow : public SaverWindow {
   void Mouse(UINT message, WPARAM wParam, POINT onForm);
   RECT Screen() const;
   RECT Area() const;
+  // From its showing on: what ends the saver as Windows' own savers end, and
+  // the watch on the screens.
+  void BecomeUp();
+  void FollowTheScreens();
+  // The saver is no longer what the user sees or types into.
+  void Withdrawn();
 
   SaverEvents& events_;
   // First in, last out: the controls are its children.
@@ -71,6 +78,8 @@ class Win32SaverWindow : public SaverWindow {
   Win32Timer timer1_;
   Win32Timer timer2_;
   Win32ScreenCovers covers_;
+  bool up_ = false;
+  HWINEVENTHOOK foregroundHook_ = nullptr;
 };
 
 // The saver form on Win32.
