@@ -7,9 +7,7 @@
 . "$VS_SOURCE/tests/e2e/share.sh"
 . "$(dirname "$0")/wine.sh"
 
-start_xvfb 1024x768
-program="$E2E_TMP/program"
-wine_install_program "$program"
+wine_program_on_xvfb
 mkdir -p "$E2E_TMP/source"
 /usr/bin/convert -size 1200x900 xc:'#3366cc' "BMP3:$E2E_TMP/source/far.bmp"
 silent_wav "$E2E_TMP/source/far.wav"
