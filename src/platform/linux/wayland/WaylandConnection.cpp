@@ -5,6 +5,8 @@
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace vs {
 
@@ -67,6 +69,8 @@ void WaylandConnection::Flush() {
 void WaylandConnection::Lost() {
   if (broken_) return;
   broken_ = true;
+  std::fprintf(stderr, "VostramelSaver: the Wayland connection ended: %s\n",
+               std::strerror(wl_display_get_error(display_)));
   readable_->setEnabled(false);
   writable_->setEnabled(false);
   if (lost_) lost_();

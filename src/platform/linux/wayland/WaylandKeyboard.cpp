@@ -13,8 +13,9 @@ namespace {
 // Wayland's key codes are evdev's; xkb's are X's, 8 higher.
 constexpr std::uint32_t kXkbOffset = 8;
 
-// Letters and digits as the toolkit names their keys; any other key by its
-// keysym (the form's handlers do not look at which key it was).
+// A key that types a character by that character in upper case, as the
+// toolkit names letters and digits; any other by its keysym (the form's
+// handlers do not look at which key it was).
 int KeyCode(xkb_keysym_t keysym) {
   const std::uint32_t character = xkb_keysym_to_utf32(xkb_keysym_to_upper(keysym));
   return static_cast<int>(character != 0 ? character : keysym);

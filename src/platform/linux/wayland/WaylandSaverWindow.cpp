@@ -153,7 +153,7 @@ void WaylandSaverWindow::PointerAt(wl_surface* surface, double x, double y, int 
   const LayerSurface* over = SurfaceOf(surface);
   if (over == nullptr || !form_) return;
   const auto [formX, formY] = FormPosition(form_->Place(), over->Place(), x, y);
-  // No button is held that the form would care about: a press ends it on release.
+  // The form does not look at the buttons held: any one ends it when released.
   Raiser("frmScreenSaver.Form_MouseMove", events_, &SaverEvents::Form_MouseMove)(0, shift, formX,
                                                                                  formY);
 }
