@@ -29,8 +29,8 @@ packages=(
   # run: the toolkit's Wayland platform
   qt6-wayland
   # tests: headless Wayland compositors (tests/wayland/compositors.sh), key input on sway,
-  # screenshots, a window that asks for the keyboard, sway's idle host
-  sway mutter wtype grim foot swayidle
+  # screenshots, a window that asks for the keyboard, sway's idle host, its tree read
+  sway mutter wtype grim foot swayidle jq
   # tests: a systemd user manager with its session bus for the idle launcher's unit
   systemd dbus-user-session
 )

@@ -130,6 +130,18 @@ reset_mutter_idle_time() {
 
 # --- The saver in a Wayland session -------------------------------------------
 
+# wait_until WHAT COMMAND...: COMMAND succeeds within 30 seconds (the program
+# may be a sanitizer's build on a busy machine), else the test fails saying
+# WHAT did not happen.
+wait_until() {
+  local what=$1 deadline=$((SECONDS + 30))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || fail "$what"
+    sleep 0.1
+  done
+}
+
 # install_wayland_program: the program in $program, owned by the session's
 # user, so its log lands there.
 install_wayland_program() {
@@ -181,19 +193,16 @@ covered() {
   done
 }
 
-# wait_for_covered WxH...: as `covered`, within ten seconds.
+# wait_for_covered WxH...: as `covered`, in time.
 wait_for_covered() {
-  for _ in $(seq 1 50); do
-    covered "$@" && return 0
-    sleep 0.2
-  done
-  fail "the outputs are not covered as they should be, see $E2E_TMP/HEADLESS-*.png"
+  wait_until "the outputs are not covered as they should be, see $E2E_TMP/HEADLESS-*.png" \
+    covered "$@"
 }
 
 # start_virtual_pointer LAYOUT_WIDTH LAYOUT_HEIGHT: a mouse that stays for
 # the whole test (the seat has no other), driven by pointer_step.
 start_virtual_pointer() {
-  coproc POINTER { as_wayland_user "$VS_BUILD/tests/wayland/virtual_pointer" "$@"; }
+  coproc POINTER { exec "${WAYLAND_RUN[@]}" "$VS_BUILD/tests/wayland/virtual_pointer" "$@"; }
   E2E_PIDS+=($POINTER_PID)
   local reply=""
   read -r -t 10 -u "${POINTER[0]}" reply || true
@@ -204,7 +213,7 @@ start_virtual_pointer() {
 # the seat has one before the saver starts: a client hears of a keyboard that
 # comes later only after a moment, and wtype's own keys may go by meanwhile.
 start_virtual_keyboard() {
-  as_wayland_user wtype -s 3600000 &
+  "${WAYLAND_RUN[@]}" wtype -s 3600000 &
   E2E_PIDS+=($!)
   keyboard() {
     as_wayland_user swaymsg -t get_seats -r | jq -e '.[0].capabilities | . % 4 >= 2' >/dev/null
@@ -223,24 +232,9 @@ pointer_step() {
 # wait_for_pointer_at X Y: the saver, started with WAYLAND_DEBUG=1, has been
 # told of the pointer at X,Y of the surface under it (entered or moved there).
 wait_for_pointer_at() {
-  local at="$1\\.00000000, $2\\.00000000)"
-  for _ in $(seq 1 100); do
-    grep -qE "wl_pointer@[0-9]+\\.(enter|motion)\\(.*, $at" "$E2E_TMP/saver.err" && return 0
-    sleep 0.1
-  done
-  fail "the saver was not told of the pointer at $1,$2, see $E2E_TMP/saver.err"
-}
-
-# wait_until WHAT COMMAND...: COMMAND succeeds within ten seconds, else the test
-# fails saying WHAT did not happen.
-wait_until() {
-  local what=$1
-  shift
-  for _ in $(seq 1 100); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  fail "$what"
+  wait_until "the saver was not told of the pointer at $1,$2, see $E2E_TMP/saver.err" \
+    grep -qE "wl_pointer@[0-9]+\\.(enter|motion)\\(.*, $1\\.00000000, $2\\.00000000\\)" \
+    "$E2E_TMP/saver.err"
 }
 
 # sway_window APP_ID FILTER: whether sway's tree holds that window with FILTER (jq) true.

@@ -29,7 +29,7 @@ as_wayland_user swaymsg create_output >/dev/null
 added() { output_shot HEADLESS-4 "$E2E_TMP/HEADLESS-4.png" && black_but "$E2E_TMP/HEADLESS-4.png"; }
 wait_until "the output added later is not covered, see $E2E_TMP/HEADLESS-4.png" added
 
-as_wayland_user foot --app-id=vs-latecomer sleep 600 >"$E2E_TMP/foot.log" 2>&1 &
+"${WAYLAND_RUN[@]}" foot --app-id=vs-latecomer sleep 600 >"$E2E_TMP/foot.log" 2>&1 &
 E2E_PIDS+=($!)
 wait_until "foot did not open its window" sway_window vs-latecomer true
 as_wayland_user swaymsg '[app_id=vs-latecomer] fullscreen enable' >/dev/null
