@@ -26,8 +26,11 @@ packages=(
   xscreensaver xautolock
   # tests: a share that stops answering (FUSE)
   fuse3 python3-fusepy
-  # tests: headless Wayland compositors (tests/wayland/compositors.sh), key input on sway
-  sway mutter wtype
+  # run: the toolkit's Wayland platform
+  qt6-wayland
+  # tests: headless Wayland compositors (tests/wayland/compositors.sh), key input on sway,
+  # screenshots, a window that asks for the keyboard, sway's idle host, its tree read
+  sway mutter wtype grim foot swayidle jq
   # tests: a systemd user manager with its session bus for the idle launcher's unit
   systemd dbus-user-session
 )

@@ -37,6 +37,9 @@ class SaverWindow {
   static constexpr int kHwndTopmost = -1;
   static constexpr unsigned kSwpNoSize = 0x1;
   static constexpr unsigned kSwpShowWindow = 0x40;
+  // The timers' intervals until the form sets them.
+  static constexpr std::int32_t kTimer1DesignInterval = 2000;
+  static constexpr std::int32_t kTimer2DesignInterval = 200;
 
   virtual ~SaverWindow() = default;
 

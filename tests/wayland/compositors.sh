@@ -127,3 +127,118 @@ reset_mutter_idle_time() {
   as_wayland_user dbus-send --session --print-reply --dest=org.gnome.Mutter.IdleMonitor \
     /org/gnome/Mutter/IdleMonitor/Core org.gnome.Mutter.IdleMonitor.ResetIdletime >/dev/null
 }
+
+# --- The saver in a Wayland session -------------------------------------------
+
+# wait_until WHAT COMMAND...: COMMAND succeeds within 30 seconds (the program
+# may be a sanitizer's build on a busy machine), else the test fails saying
+# WHAT did not happen.
+wait_until() {
+  local what=$1 deadline=$((SECONDS + 30))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || fail "$what"
+    sleep 0.1
+  done
+}
+
+# install_wayland_program: the program in $program, owned by the session's
+# user, so its log lands there.
+install_wayland_program() {
+  program="$E2E_TMP/program"
+  install_program "$program"
+  chown -R "$WAYLAND_USER:$WAYLAND_USER" "$program"
+}
+
+# start_wayland_saver [VARIABLE=VALUE...]: the saver in saver mode as the
+# session's user; its pid in $saver, its stderr in $E2E_TMP/saver.err.
+start_wayland_saver() {
+  "${WAYLAND_RUN[@]}" "$@" "$program/VostramelSaver.scr" /s 2>"$E2E_TMP/saver.err" &
+  saver=$!
+  E2E_PIDS+=($saver)
+}
+
+# output_shot OUTPUT FILE [GRIM_OPTION...]: a screenshot of one output, in its pixels.
+output_shot() {
+  local output=$1 file=$2
+  shift 2
+  as_wayland_user grim "$@" -o "$output" - >"$file" 2>/dev/null
+}
+
+# black_but FILE [X0,Y0 X1,Y1]: FILE is black all over, but for that rectangle.
+black_but() {
+  local draw=()
+  [ $# -eq 3 ] && draw=(-fill black -draw "rectangle $2 $3")
+  [ "$(/usr/bin/convert "$1" "${draw[@]}" -format '%[max]' info:)" = 0 ]
+}
+
+# covered WxH...: whether outputs HEADLESS-1... of those sizes are black, but
+# for the splash picture at its natural size, centred on the first.
+covered() {
+  local i=0 size shot left top
+  [ -s "$E2E_TMP/splash.png" ] || /usr/bin/convert "$VS_BUILD/vostramelsaver.jpg" "$E2E_TMP/splash.png"
+  for size in "$@"; do
+    i=$((i + 1))
+    shot="$E2E_TMP/HEADLESS-$i.png"
+    output_shot "HEADLESS-$i" "$shot" || return 1
+    [ "$(identify -format '%wx%h' "$shot")" = "$size" ] || return 1
+    if [ $i -gt 1 ]; then
+      black_but "$shot" || return 1
+      continue
+    fi
+    left=$(((${size%x*} - 400) / 2)) top=$(((${size#*x} - 300) / 2))
+    black_but "$shot" "$left,$top" "$((left + 399)),$((top + 299))" || return 1
+    /usr/bin/convert "$shot" -crop "400x300+$left+$top" +repage "$E2E_TMP/shown.png"
+    [ "$(differing_pixels "$E2E_TMP/shown.png" "$E2E_TMP/splash.png")" = 0 ] || return 1
+  done
+}
+
+# wait_for_covered WxH...: as `covered`, in time.
+wait_for_covered() {
+  wait_until "the outputs are not covered as they should be, see $E2E_TMP/HEADLESS-*.png" \
+    covered "$@"
+}
+
+# start_virtual_pointer LAYOUT_WIDTH LAYOUT_HEIGHT: a mouse that stays for
+# the whole test (the seat has no other), driven by pointer_step.
+start_virtual_pointer() {
+  coproc POINTER { exec "${WAYLAND_RUN[@]}" "$VS_BUILD/tests/wayland/virtual_pointer" "$@"; }
+  E2E_PIDS+=($POINTER_PID)
+  local reply=""
+  read -r -t 10 -u "${POINTER[0]}" reply || true
+  [ "$reply" = ok ] || fail "no virtual pointer"
+}
+
+# start_virtual_keyboard: a keyboard for the whole test (wtype, sleeping), so
+# the seat has one before the saver starts: a client hears of a keyboard that
+# comes later only after a moment, and wtype's own keys may go by meanwhile.
+start_virtual_keyboard() {
+  "${WAYLAND_RUN[@]}" wtype -s 3600000 &
+  E2E_PIDS+=($!)
+  keyboard() {
+    as_wayland_user swaymsg -t get_seats -r | jq -e '.[0].capabilities | . % 4 >= 2' >/dev/null
+  }
+  wait_until "the seat got no keyboard" keyboard
+}
+
+# pointer_step "move X Y" | "click": done once the compositor has handled it.
+pointer_step() {
+  local reply=""
+  echo "$1" >&"${POINTER[1]}"
+  read -r -t 10 -u "${POINTER[0]}" reply || true
+  [ "$reply" = ok ] || fail "the virtual pointer did not $1"
+}
+
+# wait_for_pointer_at X Y: the saver, started with WAYLAND_DEBUG=1, has been
+# told of the pointer at X,Y of the surface under it (entered or moved there).
+wait_for_pointer_at() {
+  wait_until "the saver was not told of the pointer at $1,$2, see $E2E_TMP/saver.err" \
+    grep -qE "wl_pointer@[0-9]+\\.(enter|motion)\\(.*, $1\\.00000000, $2\\.00000000\\)" \
+    "$E2E_TMP/saver.err"
+}
+
+# sway_window APP_ID FILTER: whether sway's tree holds that window with FILTER (jq) true.
+sway_window() {
+  as_wayland_user swaymsg -t get_tree -r |
+    jq -e --arg id "$1" "[.. | objects | select(.app_id? == \$id) | $2] | any" >/dev/null
+}

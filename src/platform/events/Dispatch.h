@@ -75,6 +75,15 @@ void Dispatch(const char* name, Handler&& handler) {
   dispatch::HandlerRunning() = outer;
 }
 
+// A callback that raises the event handler `handler` of `events` from an event
+// that only the event loop delivers.
+template <typename Events, typename... Args>
+auto Raiser(const char* name, Events& events, void (Events::*handler)(Args...)) {
+  return [name, &events, handler](Args... args) {
+    Dispatch(name, [&] { (events.*handler)(args...); });
+  };
+}
+
 // A callback for a control's signal or notification, raising the event
 // handler `handler` of `events`. A running handler's own call (a list filled, a
 // value set) also emits it: then its failure is that handler's, which may

@@ -23,6 +23,9 @@ class QtApplication : public QObject, public Application, public EventWait {
   int ShowCursor(bool show) override;
   void SetDefaultMousePointer() override;
   bool GetInputState() override;
+  // A key or mouse button reached the program past the toolkit (the saver's
+  // own Wayland surfaces): GetInputState counts it too.
+  void InputArrived() { inputWaiting_ = true; }
   void DeliverOrWait(std::chrono::milliseconds limit) override;
   void WakeUp() override;
 

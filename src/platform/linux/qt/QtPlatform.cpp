@@ -13,6 +13,7 @@
 #include "platform/linux/qt/QtSaverWindow.h"
 #include "platform/linux/qt/about/QtAboutViews.h"
 #include "platform/linux/qt/config/QtConfigurationView.h"
+#include "platform/linux/wayland/WaylandSaverWindow.h"
 #include "platform/sdl/SdlMediaPlayer.h"
 
 namespace vs {
@@ -36,11 +37,14 @@ QtPlatform::QtPlatform(std::string commandLine, std::string programDirectory, Sa
       wayland_(wayland) {}
 
 std::unique_ptr<SaverWindow> QtPlatform::CreateSaverWindow(SaverEvents& events) {
+  const auto player = [this] { return std::make_unique<SdlMediaPlayer>(&PostToUiThread, app_); };
+  if (wayland_ && target_.kind == SaverTarget::Kind::OwnWindow) {
+    if (auto window = CreateWaylandSaverWindow(events, app_, player)) return window;
+  }
   std::optional<std::uint32_t> host;
   if (target_.kind == SaverTarget::Kind::Window) host = target_.window;
   if (target_.kind == SaverTarget::Kind::Root) host = HostWindow::Root();
-  return std::make_unique<QtSaverWindow>(events, app_,
-                                         std::make_unique<SdlMediaPlayer>(&PostToUiThread, app_), host);
+  return std::make_unique<QtSaverWindow>(events, app_, player(), host);
 }
 
 std::unique_ptr<ConfigurationView> QtPlatform::CreateConfigurationView(

@@ -11,12 +11,6 @@
 #include "platform/linux/qt/ScreenPixels.h"
 
 namespace vs {
-namespace {
-
-constexpr std::int32_t kTimer1DesignInterval = 2000;
-constexpr std::int32_t kTimer2DesignInterval = 200;
-
-}  // namespace
 
 QtSaverWindow::QtSaverWindow(SaverEvents& events, EventWait& eventWait,
                              std::unique_ptr<MediaPlayer> player, std::optional<std::uint32_t> host)

@@ -51,9 +51,7 @@ class QtSaverWindow : public QWidget, public SaverWindow {
   // A callback that dispatches the form's event handler `handler`.
   template <typename... Args>
   auto Raise(const char* name, void (SaverEvents::*handler)(Args...)) {
-    return [this, name, handler](Args... args) {
-      Dispatch(name, [&] { (events_.*handler)(args...); });
-    };
+    return Raiser(name, events_, handler);
   }
   QRect ScreenGeometry() const;
   QSize ScreenPixels() const;

@@ -7,8 +7,6 @@
 namespace vs {
 namespace {
 
-constexpr std::int32_t kTimer1DesignInterval = 2000;
-constexpr std::int32_t kTimer2DesignInterval = 200;
 // Sent to the form when another program's window became the foreground one.
 constexpr UINT kForegroundTaken = WM_APP + 1;
 
