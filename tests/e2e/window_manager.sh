@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Under a real window manager (xfwm4 or openbox, the first argument) with a
-# panel: windows mapped after the saver, a focus change and a switch to
-# another virtual desktop leave both monitors covered, and a key or a click
-# still ends the saver.
+# panel: windows mapped after the saver, a focus change, a switch to another
+# virtual desktop, a window activated through the window manager and a popup
+# raising itself leave both monitors covered, and a key or a click still ends
+# the saver.
 . "$(dirname "$0")/lib.sh"
 wm=${1:?window manager}
 
@@ -70,4 +71,19 @@ wait_for_pixels 10 "${covered[@]}"
 xdotool mousemove 1700 400 click 1
 expect_exit $saver 5
 [ "$(cursor_state)" = visible ] || fail "the cursor stays hidden"
+
+# A reminder open before the saver that activates itself through the window
+# manager (_NET_ACTIVE_WINDOW), then a popup raising itself over everything:
+# the saver goes back on top at once, not at some later check.
+xmessage -name reminder -geometry 600x400+300+300 reminder &
+E2E_PIDS+=($!)
+reminder=$(wait_for_window reminder)
+start_saver
+xdotool windowactivate "$reminder"
+wait_for_pixels 10 "${covered[@]}"
+shown=$("$VS_BUILD/tests/e2e/raise_probe" 100 100)
+[ "$shown" = 0 ] || fail "a popup raising itself showed over the saver $shown times in 10"
+wait_for_pixels 10 "${covered[@]}"
+xdotool key a
+expect_exit $saver 5
 echo "window_manager $wm: passed"

@@ -32,8 +32,7 @@ HostWindow::~HostWindow() {
 
 std::uint32_t HostWindow::Root() {
   xcb_connection_t* connection = XcbConnection();
-  if (connection == nullptr) return 0;
-  return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  return connection != nullptr ? XcbRoot(connection) : 0;
 }
 
 QSize HostWindow::Pixels() const {
