@@ -29,8 +29,9 @@ packages=(
   # run: the toolkit's Wayland platform
   qt6-wayland
   # tests: headless Wayland compositors (tests/wayland/compositors.sh), key input on sway,
-  # screenshots, a window that asks for the keyboard, sway's idle host, its tree read
-  sway mutter wtype grim foot swayidle jq
+  # screenshots, a window that asks for the keyboard, sway's idle host, its tree read,
+  # mutter's remote-desktop input from Python
+  sway mutter weston wtype grim foot swayidle jq python3-dbus
   # tests: a systemd user manager with its session bus for the idle launcher's unit
   systemd dbus-user-session
 )

@@ -1,11 +1,18 @@
 # Headless Wayland compositors for the end-to-end tests, each started by the
-# test itself: sway (wlroots; it refuses to run as root) and GNOME's mutter.
-# Both run as an ordinary user with a private XDG_RUNTIME_DIR, and so must
-# their clients. Source it after tests/e2e/lib.sh (E2E_TMP, E2E_PIDS, fail).
+# test itself: sway (wlroots; it refuses to run as root), GNOME's mutter and
+# weston. They run as an ordinary user with a private XDG_RUNTIME_DIR, and so
+# must their clients. Source it after tests/e2e/lib.sh (E2E_TMP, E2E_PIDS, fail).
 #
 #   start_sway 1280x800 800x600 ...   one output per size, laid left to right
-#   start_mutter [1280x800]           mutter on its own session bus
+#   start_mutter [1280x800 ...]       mutter on its own session bus, one virtual
+#                                     monitor per size, laid left to right
 #   reset_mutter_idle_time            as if the user pressed a key (mutter only)
+#   start_mutter_input                mutter's remote-desktop keyboard and pointer,
+#                                     driven by `mutter_input key 0x61` (a keysym)
+#   start_weston 1280x800 800x600 ... weston in windows on the X server of
+#                                     $DISPLAY, one output per size, laid left to
+#                                     right there too: screenshots of the X screen
+#                                     show its outputs, X input is its input
 #   as_wayland_user CMD...            CMD as that user, in that session
 #   "${WAYLAND_RUN[@]}" CMD &         the same, where $! must be CMD itself
 #
@@ -95,11 +102,13 @@ start_sway() {
 # mutter inside dbus-run-session, which hands its bus address out through a file.
 # Cleanup ends mutter itself: dbus-run-session then ends the bus and itself.
 start_mutter() {
+  [ $# -gt 0 ] || set -- 1280x800
   wayland_user
-  local bus="$XDG_RUNTIME_DIR/bus-address" pid="$XDG_RUNTIME_DIR/mutter.pid"
+  local bus="$XDG_RUNTIME_DIR/bus-address" pid="$XDG_RUNTIME_DIR/mutter.pid" size monitors=""
+  for size in "$@"; do monitors+=" --virtual-monitor $size"; done
   "${WAYLAND_RUN[@]}" dbus-run-session -- sh -c \
     "echo \$\$ >'$pid'; echo \"\$DBUS_SESSION_BUS_ADDRESS\" >'$bus'; \
-     exec env MUTTER_DEBUG_RESET_IDLETIME=1 mutter --headless --wayland --no-x11 --virtual-monitor ${1:-1280x800}" \
+     exec env MUTTER_DEBUG_RESET_IDLETIME=1 mutter --headless --wayland --no-x11$monitors" \
     >"$E2E_TMP/mutter.log" 2>&1 &
   wait_for_wayland_socket mutter
   [ -s "$pid" ] || fail "mutter did not start"
@@ -126,6 +135,57 @@ wait_for_bus_name() {
 reset_mutter_idle_time() {
   as_wayland_user dbus-send --session --print-reply --dest=org.gnome.Mutter.IdleMonitor \
     /org/gnome/Mutter/IdleMonitor/Core org.gnome.Mutter.IdleMonitor.ResetIdletime >/dev/null
+}
+
+# start_mutter_input: a remote-desktop session on mutter's bus, which gives
+# the seat a virtual keyboard and pointer; mutter_input drives them.
+start_mutter_input() {
+  coproc MUTTER_INPUT {
+    exec "${WAYLAND_RUN[@]}" /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/mutter_input.py" \
+      2>"$E2E_TMP/mutter_input.err"
+  }
+  E2E_PIDS+=($MUTTER_INPUT_PID)
+  local reply=""
+  read -r -t 30 -u "${MUTTER_INPUT[0]}" reply || true
+  [ "$reply" = ok ] || fail "no remote-desktop input on mutter, see $E2E_TMP/mutter_input.err"
+}
+
+# mutter_input "key KEYSYM" | "motion DX DY" | "click": done once mutter took it.
+mutter_input() {
+  local reply=""
+  echo "$1" >&"${MUTTER_INPUT[1]}"
+  read -r -t 30 -u "${MUTTER_INPUT[0]}" reply || true
+  [ "$reply" = ok ] || fail "mutter did not take input '$1', see $E2E_TMP/mutter_input.err"
+}
+
+# start_weston WxH...: its X windows are named after its outputs X1, X2, ...
+start_weston() {
+  [ $# -gt 0 ] || set -- 1280x800
+  wayland_user
+  local config="$E2E_TMP/weston.ini" x=0 i=0 size window
+  {
+    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff808080\npanel-position=none\n'
+    for size in "$@"; do printf '[output]\nname=X%d\nmode=%s\n' $((i += 1)) "$size"; done
+  } >"$config"
+  chmod 644 "$config"
+  "${WAYLAND_RUN[@]}" "DISPLAY=$DISPLAY" weston --backend=x11-backend.so --use-pixman \
+    --output-count=$# "--config=$config" --socket=wayland-vs >"$E2E_TMP/weston.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_for_wayland_socket weston
+  wayland_run_env
+  i=0
+  for size in "$@"; do
+    i=$((i + 1))
+    wait_until "weston did not open output X$i, see $E2E_TMP/weston.log" weston_output_window $i
+    xdotool windowmove --sync "$window" "$x" 0
+    x=$((x + ${size%x*}))
+  done
+}
+
+# weston_output_window N: whether weston's output XN has its X window, then in $window.
+weston_output_window() {
+  window=$(xwininfo -root -children | awk "/\"Weston Compositor - X$1\"/ {print \$1}")
+  [ -n "$window" ]
 }
 
 # --- The saver in a Wayland session -------------------------------------------

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "platform/linux/qt/SaverScreens.h"
 #include "platform/linux/qt/SaverWindowFlags.h"
 #include "platform/linux/qt/ScreenPixels.h"
 
@@ -29,7 +30,9 @@ QtSaverWindow::QtSaverWindow(SaverEvents& events, EventWait& eventWait,
       timer2_(kTimer2DesignInterval,
               Raise("frmScreenSaver.Timer2_Timer", &SaverEvents::Timer2_Timer)),
       covers_(*this),
-      hold_(*this, [this] { return covers_.Windows(); }) {
+      hold_(*this, [this] { return covers_.Windows(); }),
+      focus_(*this, [this] { return covers_.Windows(); },
+             Raise("frmScreenSaver.Form_Unload", &SaverEvents::Form_Unload)) {
   setWindowTitle(QStringLiteral("VostramelSaver"));
   setAutoFillBackground(true);
   QPalette black = palette();
@@ -47,40 +50,43 @@ QtSaverWindow::QtSaverWindow(SaverEvents& events, EventWait& eventWait,
   }
 }
 
-QRect QtSaverWindow::ScreenGeometry() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry() : QRect(0, 0, 640, 480);
-}
-
 QSize QtSaverWindow::ScreenPixels() const {
   if (host_) return host_->Pixels();
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = FormScreen();
   return screen != nullptr ? DevicePixelSize(*screen) : QSize(640, 480);
 }
 
 double QtSaverWindow::Ratio() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = FormScreen();
   return screen != nullptr ? screen->devicePixelRatio() : 1.0;
 }
 
 void QtSaverWindow::SetWindowPos(int, int x, int y, int cx, int cy, unsigned flags) {
   // Embedded first: positions are then the host window's.
   if (host_ && (flags & kSwpShowWindow)) host_->Embed(*this);
-  // Always top-most: the window flags say so from the start.
-  const QPoint origin = host_ ? QPoint() : ScreenGeometry().topLeft();
+  const bool wayland = !host_ && OnWayland();
   const double ratio = Ratio();
-  move(origin + QPoint(int(std::lround(x / ratio)), int(std::lround(y / ratio))));
+  // Always top-most: the window flags say so from the start. A Wayland
+  // compositor places windows itself: the form asks for its output instead.
+  if (!wayland) {
+    const QScreen* screen = FormScreen();
+    const QPoint origin = host_ || screen == nullptr ? QPoint() : screen->geometry().topLeft();
+    move(origin + QPoint(int(std::lround(x / ratio)), int(std::lround(y / ratio))));
+  }
   if (!(flags & kSwpNoSize) && cx > 0 && cy > 0) {
     resize(int(std::lround(cx / ratio)), int(std::lround(cy / ratio)));
   }
   if (flags & kSwpShowWindow) {
+    if (wayland) ShowFullScreen(*this, FormScreen());
     show();
     if (host_) return;
     raise();
-    activateWindow();
+    // On Wayland the guard asks once the form is drawn.
+    if (!wayland) activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
     covers_.Show();
     hold_.Start();
+    if (wayland) focus_.Start();
   }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/SaverWindow.h"
 #include "platform/events/Dispatch.h"
 #include "platform/linux/qt/HostWindow.h"
+#include "platform/linux/qt/KeyboardFocusGuard.h"
 #include "platform/linux/qt/QtMediaPlayerWidget.h"
 #include "platform/linux/qt/QtPictureBox.h"
 #include "platform/linux/qt/QtTimer.h"
@@ -18,8 +19,10 @@ namespace vs {
 
 // The black, borderless, top-most saver form on the primary monitor, with a
 // black cover on every other one; or, given a host window, the form fills
-// that window instead and leaves input to its host. Window sizes are in twips
-// of device pixels; Qt's own geometry is in logical pixels.
+// that window instead and leaves input to its host. On Wayland, where a
+// toolkit window can neither place itself nor stay on top, each of them is a
+// full-screen window on its output that must keep the keyboard focus. Window
+// sizes are in twips of device pixels; Qt's own geometry is in logical pixels.
 class QtSaverWindow : public QWidget, public SaverWindow {
  public:
   // Pictures are decoded while `events` keep coming.
@@ -53,7 +56,6 @@ class QtSaverWindow : public QWidget, public SaverWindow {
   auto Raise(const char* name, void (SaverEvents::*handler)(Args...)) {
     return Raiser(name, events_, handler);
   }
-  QRect ScreenGeometry() const;
   QSize ScreenPixels() const;
   double Ratio() const;
   QSize Logical(QSize pixels) const;
@@ -68,6 +70,7 @@ class QtSaverWindow : public QWidget, public SaverWindow {
   QSize pixels_;
   ScreenCovers covers_;
   SaverHold hold_;
+  KeyboardFocusGuard focus_;
   std::unique_ptr<HostWindow> host_;
 };
 

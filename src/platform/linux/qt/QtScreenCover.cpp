@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "platform/linux/qt/SaverScreens.h"
 #include "platform/linux/qt/SaverWindowFlags.h"
 
 namespace vs {
@@ -17,6 +18,7 @@ QtScreenCover::QtScreenCover(QWidget& form, QScreen& screen)
   setPalette(black);
   setMouseTracking(true);
   setGeometry(screen.geometry());
+  if (OnWayland()) ShowFullScreen(*this, &screen);
   connect(&screen, &QScreen::geometryChanged, this,
           [this](const QRect& area) { setGeometry(area); });
 }
@@ -25,6 +27,8 @@ bool QtScreenCover::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+    // Closed by the compositor: as if the form itself were.
+    case QEvent::Close:
       QCoreApplication::sendEvent(&form_, event);
       return true;
     case QEvent::MouseMove:
