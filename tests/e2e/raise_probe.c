@@ -1,5 +1,5 @@
 /* A popup that raises itself over everything again and again, as reminders
- * and notifications do, and looks at the screen a tenth of a second after
+ * and notifications do, and looks at the screen a fifth of a second after
  * each raise. Prints how many times its own colour was still showing there:
  * 0 when something kept itself above it.
  * Usage: raise_probe X Y (where on the screen its 200x200 window goes). */
@@ -9,7 +9,7 @@
 #include <stdlib.h>
 #include <time.h>
 
-enum { kSize = 200, kRaises = 10, kLookAfterMs = 100, kPauseMs = 200 };
+enum { kSize = 200, kRaises = 10, kLookAfterMs = 200, kPauseMs = 100 };
 static const unsigned long kMagenta = 0xff00ff;
 
 static void sleep_ms(long ms) {
