@@ -47,10 +47,11 @@ start_saver() {
 
 # cursor shown|hidden X Y: weston draws the cursor a client sets at the
 # pointer, so a hidden one leaves the square under it one colour. The pointer
-# steps a pixel to and fro (no mouse jump), so that weston sees it move.
+# comes in from outside weston's windows, as weston may have missed an earlier
+# entry while starting, a pixel to either side in turn (no mouse jump).
 cursor() {
   step=$((1 - ${step:-0}))
-  xdotool mousemove $(($2 + step)) "$3"
+  xdotool mousemove 2000 700 mousemove $(($2 + step)) "$3"
   screenshot "$E2E_TMP/screen.png"
   local colours
   colours=$(/usr/bin/convert "$E2E_TMP/screen.png" -crop "16x16+$(($2 + step))+$3" -format %k info:)
