@@ -145,17 +145,12 @@ start_mutter_input() {
       2>"$E2E_TMP/mutter_input.err"
   }
   E2E_PIDS+=($MUTTER_INPUT_PID)
-  local reply=""
-  read -r -t 30 -u "${MUTTER_INPUT[0]}" reply || true
-  [ "$reply" = ok ] || fail "no remote-desktop input on mutter, see $E2E_TMP/mutter_input.err"
+  answered MUTTER_INPUT || fail "no remote-desktop input on mutter, see $E2E_TMP/mutter_input.err"
 }
 
 # mutter_input "key KEYSYM" | "motion DX DY" | "click": done once mutter took it.
 mutter_input() {
-  local reply=""
-  echo "$1" >&"${MUTTER_INPUT[1]}"
-  read -r -t 30 -u "${MUTTER_INPUT[0]}" reply || true
-  [ "$reply" = ok ] || fail "mutter did not take input '$1', see $E2E_TMP/mutter_input.err"
+  ask MUTTER_INPUT "$1" || fail "mutter did not take input '$1', see $E2E_TMP/mutter_input.err"
 }
 
 # start_weston WxH...: its X windows are named after its outputs X1, X2, ...
@@ -264,9 +259,7 @@ wait_for_covered() {
 start_virtual_pointer() {
   coproc POINTER { exec "${WAYLAND_RUN[@]}" "$VS_BUILD/tests/wayland/virtual_pointer" "$@"; }
   E2E_PIDS+=($POINTER_PID)
-  local reply=""
-  read -r -t 10 -u "${POINTER[0]}" reply || true
-  [ "$reply" = ok ] || fail "no virtual pointer"
+  answered POINTER || fail "no virtual pointer"
 }
 
 # start_virtual_keyboard: a keyboard for the whole test (wtype, sleeping), so
@@ -282,11 +275,21 @@ start_virtual_keyboard() {
 }
 
 # pointer_step "move X Y" | "click": done once the compositor has handled it.
-pointer_step() {
+pointer_step() { ask POINTER "$1" || fail "the virtual pointer did not $1"; }
+
+# answered COPROC: whether that input helper (a coprocess) said "ok" in time.
+answered() {
+  local -n helper=$1
   local reply=""
-  echo "$1" >&"${POINTER[1]}"
-  read -r -t 10 -u "${POINTER[0]}" reply || true
-  [ "$reply" = ok ] || fail "the virtual pointer did not $1"
+  read -r -t 30 -u "${helper[0]}" reply || true
+  [ "$reply" = ok ]
+}
+
+# ask COPROC LINE: whether that input helper did what LINE asks.
+ask() {
+  local -n helper=$1
+  echo "$2" >&"${helper[1]}"
+  answered "$1"
 }
 
 # wait_for_pointer_at X Y: the saver, started with WAYLAND_DEBUG=1, has been
