@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The idle launcher on GNOME's compositor, headless: idle time from mutter's
 # idle monitor, inhibits held with the launcher's own org.freedesktop.ScreenSaver
-# (there is no GNOME session manager). A stand-in saver records its starts.
+# (there is no GNOME session manager). A stand-in saver records its starts;
+# then the real saver beside the launcher covers the output and a key ends it.
 . "$(dirname "$0")/../e2e/lib.sh"
 WAYLAND_USER=vs-idle
 . "$(dirname "$0")/../wayland/compositors.sh"
@@ -56,4 +57,25 @@ as_wayland_user "$E2E_TMP/launcher/vostramel-saver-idle" --seconds 2 >"$E2E_TMP/
 [ "$status" = 1 ] && [ "$(cat "$E2E_TMP/second.log")" = \
   "vostramel-saver-idle: another idle launcher is already running for this display" ] ||
   fail "a second launcher: status $status, $(cat "$E2E_TMP/second.log")"
+
+# The real saver: GNOME has no layer shell, so it covers the output with a
+# full-screen window, which headless mutter shows only in the saver's
+# protocol log.
+kill "$launcher_pid"
+wait "$launcher_pid" 2>/dev/null || true
+install_wayland_program
+cp "$VS_BUILD/vostramel-saver-idle" "$program/"
+start_mutter_input
+reset_mutter_idle_time
+"${WAYLAND_RUN[@]}" WAYLAND_DEBUG=client "$program/vostramel-saver-idle" --seconds 2 \
+  >"$E2E_TMP/real.log" 2>&1 &
+E2E_PIDS+=($!)
+covers_output() {
+  grep -Eq -- '-> wl_shm_pool@[0-9]+\.create_buffer\(new id wl_buffer@[0-9]+, [0-9]+, 1280, 800,' \
+    "$E2E_TMP/real.log"
+}
+wait_until "the real saver did not cover the output, see $E2E_TMP/real.log" covers_output
+saver=$(pgrep -u "$WAYLAND_USER" -f "$program/VostramelSaver.scr /s") || fail "no saver running"
+mutter_input "key 0x61"
+wait_until "a key did not end the real saver" eval '! kill -0 "$saver" 2>/dev/null'
 echo "idle launcher on GNOME: passed"
