@@ -14,10 +14,11 @@ rm -f "$build"/vostramel-saver_*.deb
 (cd "$build" && cpack -G DEB)
 package=$(ls "$build"/vostramel-saver_*.deb)
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -q "./$package"
+apt_get=(bash scripts/apt-get-waiting.sh)
+"${apt_get[@]}" install -y -q "./$package"
 
 . tests/e2e/lib.sh
-trap 'cleanup; apt-get remove -y -q vostramel-saver' EXIT
+trap 'cleanup; "${apt_get[@]}" remove -y -q vostramel-saver' EXIT
 
 [ "$(command -v vostramel-saver)" = /usr/bin/vostramel-saver ] || fail "no launcher on the PATH"
 home="$E2E_TMP/home"
@@ -55,7 +56,7 @@ wait_for_window "VostramelSaver Screen Saver Configuration" >/dev/null
 kill -TERM $dialog
 expect_exit $dialog 5
 
-apt-get remove -y -q vostramel-saver
+"${apt_get[@]}" remove -y -q vostramel-saver
 trap cleanup EXIT
 [ ! -e /usr/lib/vostramel-saver ] || fail "/usr/lib/vostramel-saver is left after removal"
 echo "package: passed"
