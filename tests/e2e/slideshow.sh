@@ -45,8 +45,7 @@ for shown in "aurora.jpg 112 84" "meadow.bmp 192 144" "harbour.jpg 0 0" "lantern
   wait_until_shown "$media/$1" "$2" "$3"
 done
 wait_until_shown "$program/vostramelsaver.jpg" 312 234
-xdotool mousemove 500 20 sleep 0.2 mousemove 520 20
-expect_exit $saver 5
+jump_until_exit $saver 500 20
 
 # A picture that cannot be read among the configured ones ends the saver.
 sed -i "s|^IMAGES_FILE_2=.*|IMAGES_FILE_2=$media/missing.gif|; s/^TIMER=.*/TIMER=1000/" "$ini"
