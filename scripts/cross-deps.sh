@@ -34,12 +34,13 @@ Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
-  apt-get update -q
+  bash "$root/scripts/apt-get-waiting.sh" update -q
 fi
 
 mkdir -p "$sources" "$prefix"
 
-# Unpacks a source package once; prints its folder.
+# Unpacks a source package once; prints its folder. (apt-get source takes no lock: it
+# downloads into the current folder.)
 unpack() {
   local package=$1
   local dir

@@ -60,6 +60,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_get=(bash "$(dirname "$0")/apt-get-waiting.sh")
+  "${apt_get[@]}" update -q
+  "${apt_get[@]}" install -y -q --no-install-recommends "${missing[@]}"
 fi

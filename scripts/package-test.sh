@@ -19,11 +19,12 @@ lintian --fail-on error,warning "$package" >"$build/lintian.txt" 2>&1 || status=
 grep -v "running with root privileges" "$build/lintian.txt" || true
 [ "$status" = 0 ] || { echo "FAIL: lintian reports errors or warnings" >&2; exit 1; }
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -q "./$package"
+apt_get=(bash scripts/apt-get-waiting.sh)
+"${apt_get[@]}" install -y -q "./$package"
 
 . tests/e2e/lib.sh
 . tests/e2e/user_manager.sh
-trap 'cleanup; remove_user_cgroups; apt-get remove -y -q vostramel-saver' EXIT
+trap 'cleanup; remove_user_cgroups; "${apt_get[@]}" remove -y -q vostramel-saver' EXIT
 
 [ "$(command -v vostramel-saver)" = /usr/bin/vostramel-saver ] || fail "no launcher on the PATH"
 home="$E2E_TMP/home"
@@ -84,7 +85,7 @@ user_systemctl disable --now vostramel-saver-idle
 [ "$(user_systemctl is-active vostramel-saver-idle)" = inactive ] || fail "the unit did not stop"
 stop_user_manager
 
-apt-get remove -y -q vostramel-saver
+"${apt_get[@]}" remove -y -q vostramel-saver
 trap 'cleanup; remove_user_cgroups' EXIT
 [ ! -e /usr/lib/vostramel-saver ] || fail "/usr/lib/vostramel-saver is left after removal"
 echo "package: passed"

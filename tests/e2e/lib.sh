@@ -79,6 +79,20 @@ expect_exit() {
   [ "$status" = 0 ] || fail "process $pid ended with status $status"
 }
 
+# jump_until_exit PID X Y: the pointer jumps 10 pixels to and fro at X,Y until
+# the saver PID ends, then as expect_exit PID 5. The first move the saver sees
+# only tells it where the pointer is, and moves that queue up while it is busy
+# reach it as one: two moves alone may not end it on a loaded machine.
+jump_until_exit() {
+  local pid=$1 x=$2 y=$3
+  for step in $(seq 1 25); do
+    kill -0 "$pid" 2>/dev/null || break
+    xdotool mousemove $((x + step % 2 * 10)) "$y"
+    sleep 0.2
+  done
+  expect_exit "$pid" 5
+}
+
 screenshot() { import -window root "png:$1"; }
 
 # pixel FILE X Y: "r,g,b" in 0-255.

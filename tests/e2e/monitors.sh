@@ -24,9 +24,7 @@ start_saver() {
 
 start_saver
 wait_for_pixels 10 "${covered[@]}"
-xdotool mousemove 1600 500
-xdotool mousemove 1610 500
-expect_exit $saver 5
+jump_until_exit $saver 1600 500
 
 start_saver
 wait_for_pixels 10 "${covered[@]}"

@@ -27,8 +27,7 @@ start_covered() {
 }
 
 start_covered
-xdotool mousemove 500 300 sleep 0.2 mousemove 520 300
-expect_exit $saver 5
+jump_until_exit $saver 500 300
 
 start_covered
 xdotool click 1

@@ -63,6 +63,11 @@ saver=$!
 E2E_PIDS+=($saver)
 wait_for_splash 312 234
 wait_for_pixels 5 0,0=$black 1023,767=$black 100,50=$black
+# The events Qt chose on the root window stay chosen beside the saver's own.
+events=$(xwininfo -root -events)
+for event in PropertyChange StructureNotify; do
+  grep -qw "$event" <<<"$events" || fail "no $event events chosen on the root window"
+done
 kill -TERM $saver
 expect_exit $saver 5
 echo "window id: passed"

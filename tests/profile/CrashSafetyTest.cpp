@@ -4,9 +4,11 @@
 
 #include <chrono>
 #include <csignal>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/ini/IniProfile.h"
 #include "samples/SampleFiles.h"
@@ -59,7 +61,8 @@ TEST(CrashSafety, KillDuringCommitsLeavesOldOrNewFile) {
     const std::string content = samples::ReadFile(dir / kFile);
     EXPECT_TRUE(content == contentA || content == contentB) << "round " << round;
     // A kill between creating and renaming the temporary file may leave it;
-    // it is hidden and named after the file, and nothing reads it.
+    // it is hidden and named after the file, nothing reads it, and the next
+    // save removes it.
     for (const std::string& name : dir.Names()) {
       if (name != kFile) {
         EXPECT_EQ(name.rfind(std::string(".") + kFile + ".", 0), 0u) << name;
@@ -69,6 +72,9 @@ TEST(CrashSafety, KillDuringCommitsLeavesOldOrNewFile) {
     const std::string value =
         reader.GetPrivateProfileString("VOSTRAMELSAVER", "IMAGES_FILE_0", "", 4097, kFile);
     EXPECT_TRUE(value == std::string(200, 'a') || value == std::string(200, 'b'));
+    reader.WritePrivateProfileString("VOSTRAMELSAVER", "TIMER", "2000", kFile);
+    EXPECT_EQ(reader.Commit(), std::nullopt);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{kFile}) << "round " << round;
   }
 }
 

@@ -3,6 +3,10 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#ifdef __linux__
+#include <dlfcn.h>
+#endif
+
 #include <filesystem>
 #include <string>
 
@@ -26,6 +30,26 @@ void ChooseSoundFont() {
     }
   }
 }
+
+#ifdef __linux__
+void DropAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA's library writes every failed look for a device to stderr ("ALSA lib
+// confmisc.c:855:(parse_card) cannot find card '0'" and more on a machine
+// without a sound card), where only this program's lines belong: its error
+// hook drops them. Reached through the loader, as SDL reaches it, so the
+// program does not link ALSA itself; the library stays loaded for SDL.
+void SilenceAlsa() {
+  static void* const alsa = dlopen("libasound.so.2", RTLD_LAZY);
+  if (alsa == nullptr) return;
+  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+  const auto setHandler =
+      reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"));
+  if (setHandler != nullptr) setHandler(&DropAlsaMessage);
+}
+#else
+void SilenceAlsa() {}
+#endif
 
 bool TryOpen() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -52,6 +76,7 @@ void AudioOutput::Close() {
 void AudioOutput::Open() {
   if (open_) return;
   ChooseSoundFont();
+  SilenceAlsa();
   if (!TryOpen()) {
     const std::string reason = SDL_GetError();
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);

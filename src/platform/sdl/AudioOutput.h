@@ -5,7 +5,8 @@ namespace vs {
 // SDL_mixer's output device. When no sound device opens (no ALSA or PulseAudio device, as on
 // build servers; under Wine there WASAPI starts but finds no endpoint) it falls back to SDL's
 // silent "dummy" driver, which still consumes audio at real-time pace, so music keeps its duration
-// and the saver its timing. SDL_AUDIODRIVER, when set, chooses the first driver tried.
+// and the saver its timing. SDL_AUDIODRIVER, when set, chooses the first driver tried. ALSA's own
+// complaints about missing devices are dropped: stderr holds only the program's lines.
 class AudioOutput {
  public:
   AudioOutput() = default;

@@ -49,10 +49,17 @@ QSize HostWindow::Pixels() const {
 void HostWindow::Embed(QWidget& form) {
   if (window_ != nullptr) return;
   Pixels();  // a wrong id fails here, not later as an X error
-  // Its resizes and its end reach this program too; its other listeners keep
-  // their own event masks.
-  const std::uint32_t events = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-  xcb_change_window_attributes(XcbConnection(), id_, XCB_CW_EVENT_MASK, &events);
+  // Its resizes and its end reach this program too. The mask is this
+  // program's own on that window, and Qt has already chosen events on the root
+  // window (property changes, for one): they are kept.
+  xcb_connection_t* connection = XcbConnection();
+  const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+      xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id_),
+                                      nullptr),
+      &std::free);
+  const std::uint32_t events =
+      (attributes ? attributes->your_event_mask : 0u) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+  xcb_change_window_attributes(connection, id_, XCB_CW_EVENT_MASK, &events);
   QCoreApplication::instance()->installNativeEventFilter(this);
   // Not deleted: deleting it would delete the form's window with it.
   window_ = QWindow::fromWinId(id_);
