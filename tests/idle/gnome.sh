@@ -75,6 +75,7 @@ covers_output() {
     "$E2E_TMP/real.log"
 }
 wait_until "the real saver did not cover the output, see $E2E_TMP/real.log" covers_output
+wait_for_keyboard "$E2E_TMP/real.log"
 saver=$(pgrep -u "$WAYLAND_USER" -f "$program/VostramelSaver.scr /s") || fail "no saver running"
 mutter_input "key 0x61"
 wait_until "a key did not end the real saver" eval '! kill -0 "$saver" 2>/dev/null'

@@ -197,6 +197,12 @@ wait_until() {
   done
 }
 
+# wait_for_keyboard LOG: the client whose protocol log is LOG holds the
+# keyboard; a key pressed before the compositor shows its window reaches no one.
+wait_for_keyboard() {
+  wait_until "the saver never took the keyboard, see $1" grep -Eq 'wl_keyboard@[0-9]+\.enter\(' "$1"
+}
+
 # install_wayland_program: the program in $program, owned by the session's
 # user, so its log lands there.
 install_wayland_program() {

@@ -72,6 +72,7 @@ if [ "$compositor" = weston ]; then
   wait_until "the cursor shows over the saver, see $E2E_TMP/screen.png" cursor hidden 100 100
   xdotool key a
 else
+  wait_for_keyboard "$E2E_TMP/saver.err"
   mutter_input "key 0x61"
 fi
 expect_exit "$saver" 5
