@@ -47,6 +47,27 @@ silent_wav() {
   } >"$1"
 }
 
+# share_samples FOLDER: far.bmp, larger than the screen, and far.wav, whose
+# reads both go past the share's first 4 KiB.
+share_samples() {
+  mkdir -p "$1"
+  /usr/bin/convert -size 1200x900 xc:'#3366cc' "BMP3:$1/far.bmp"
+  silent_wav "$1/far.wav"
+}
+
+# share_settings IMAGE AUDIO: the settings file's lines, one entry each, or
+# none for "-", a picture a second.
+share_settings() {
+  echo "[VOSTRAMELSAVER]"
+  if [ "$1" = - ]; then echo "TOTAL_IMAGES_DISPLAY=0"; else
+    echo "TOTAL_IMAGES_DISPLAY=1" && echo "IMAGES_FILE_0=$1"
+  fi
+  if [ "$2" = - ]; then echo "TOTAL_AUDIOS_DISPLAY=0"; else
+    echo "TOTAL_AUDIOS_DISPLAY=1" && echo "AUDIOS_FILE_0=$2"
+  fi
+  echo "TIMER=1000"
+}
+
 # wait_for_stall NAME: until a read of the file NAME hangs.
 wait_for_stall() {
   for _ in $(seq 1 100); do

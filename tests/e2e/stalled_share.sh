@@ -9,28 +9,14 @@
 start_xvfb 1024x768
 program="$E2E_TMP/program"
 install_program "$program"
-mkdir -p "$E2E_TMP/source"
-/usr/bin/convert -size 1200x900 xc:'#3366cc' "BMP3:$E2E_TMP/source/far.bmp"
-silent_wav "$E2E_TMP/source/far.wav"
+share_samples "$E2E_TMP/source"
 share="$E2E_TMP/share"
 mount_hanging_share "$E2E_TMP/source" "$share"
 export XDG_CONFIG_HOME="$E2E_TMP/config"
 mkdir -p "$XDG_CONFIG_HOME"
 log="$program/VostramelSaver.log"
 
-# settings IMAGES AUDIOS: one entry each, or none for "-".
-settings() {
-  {
-    echo "[VOSTRAMELSAVER]"
-    if [ "$1" = - ]; then echo "TOTAL_IMAGES_DISPLAY=0"; else
-      echo "TOTAL_IMAGES_DISPLAY=1" && echo "IMAGES_FILE_0=$1"
-    fi
-    if [ "$2" = - ]; then echo "TOTAL_AUDIOS_DISPLAY=0"; else
-      echo "TOTAL_AUDIOS_DISPLAY=1" && echo "AUDIOS_FILE_0=$2"
-    fi
-    echo "TIMER=1000"
-  } >"$XDG_CONFIG_HOME/VostramelSaver.ini"
-}
+settings() { share_settings "$@" >"$XDG_CONFIG_HOME/VostramelSaver.ini"; }
 
 # stalled_saver FILE: a saver whose read of FILE on the share hangs.
 stalled_saver() {

@@ -8,9 +8,7 @@
 . "$(dirname "$0")/wine.sh"
 
 wine_program_on_xvfb
-mkdir -p "$E2E_TMP/source"
-/usr/bin/convert -size 1200x900 xc:'#3366cc' "BMP3:$E2E_TMP/source/far.bmp"
-silent_wav "$E2E_TMP/source/far.wav"
+share_samples "$E2E_TMP/source"
 mount_hanging_share "$E2E_TMP/source" "$E2E_TMP/share"
 # Programs of the prefix go first, then the share, then the X server.
 trap 'for pid in "${WINE_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -19,19 +17,7 @@ share=$(wine_windows_path "$E2E_TMP/share")
 settings=$(wine_settings)
 mkdir -p "$(dirname "$settings")"
 
-# settings IMAGE AUDIO: one entry each, or none for "-".
-settings() {
-  {
-    echo "[VOSTRAMELSAVER]"
-    if [ "$1" = - ]; then echo "TOTAL_IMAGES_DISPLAY=0"; else
-      echo "TOTAL_IMAGES_DISPLAY=1" && echo "IMAGES_FILE_0=$1"
-    fi
-    if [ "$2" = - ]; then echo "TOTAL_AUDIOS_DISPLAY=0"; else
-      echo "TOTAL_AUDIOS_DISPLAY=1" && echo "AUDIOS_FILE_0=$2"
-    fi
-    echo "TIMER=1000"
-  } | sed 's/$/\r/' >"$settings"
-}
+settings() { share_settings "$@" | sed 's/$/\r/' >"$settings"; }
 
 # stalled_saver FILE: a saver whose read of FILE on the share hangs.
 stalled_saver() {
