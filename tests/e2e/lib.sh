@@ -55,10 +55,11 @@ prepare_demo() {
   ini="$XDG_CONFIG_HOME/VostramelSaver.ini"
 }
 
-# wait_for_window NAME: the id of the first mapped window with that name.
+# wait_for_window NAME: the id of the first mapped window with that name,
+# within 30 s: a program started under Wine on a busy machine may take ten.
 wait_for_window() {
-  local id
-  for _ in $(seq 1 100); do
+  local id deadline=$((SECONDS + 30))
+  while [ $SECONDS -lt $deadline ]; do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
