@@ -55,6 +55,18 @@ prepare_demo() {
   ini="$XDG_CONFIG_HOME/VostramelSaver.ini"
 }
 
+# wait_until WHAT COMMAND...: COMMAND succeeds within 30 seconds (the program
+# may be a sanitizer's build on a busy machine), else the test fails saying
+# WHAT did not happen.
+wait_until() {
+  local what=$1 deadline=$((SECONDS + 30))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || fail "$what"
+    sleep 0.1
+  done
+}
+
 # wait_for_window NAME: the id of the first mapped window with that name,
 # within 30 s: a program started under Wine on a busy machine may take ten.
 wait_for_window() {

@@ -185,18 +185,6 @@ weston_output_window() {
 
 # --- The saver in a Wayland session -------------------------------------------
 
-# wait_until WHAT COMMAND...: COMMAND succeeds within 30 seconds (the program
-# may be a sanitizer's build on a busy machine), else the test fails saying
-# WHAT did not happen.
-wait_until() {
-  local what=$1 deadline=$((SECONDS + 30))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt $deadline ] || fail "$what"
-    sleep 0.1
-  done
-}
-
 # wait_for_keyboard LOG: the client whose protocol log is LOG holds the
 # keyboard; a key pressed before the compositor shows its window reaches no one.
 wait_for_keyboard() {
